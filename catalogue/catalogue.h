@@ -1,0 +1,20 @@
+#pragma once
+
+#include <span>
+#include <string_view>
+
+#include "catalogue/indexes.h"
+
+namespace catalogue {
+
+// Checked reads of the fixed data. Each raises RunTimeError when the element or row does not
+// exist, as a click on a control that is not there would.
+std::string_view FigureCaption(int figure);
+std::string_view PublicationCaption(int publication);
+// `table` is a Table number, 0 to 3; rows count from 0.
+std::string_view TableRow(int table, int row);
+
+// The texts of one table, in row order.
+std::span<const std::string_view> TableRows(Table table);
+
+}  // namespace catalogue

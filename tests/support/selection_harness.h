@@ -1,0 +1,30 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "selection/update_mode.h"
+
+// One program under test, driven as a user drives it: with a window or without one.
+class SelectionHarness {
+public:
+    virtual ~SelectionHarness() = default;
+
+    // As a user clicks: a figure's option button, a periodical's check box.
+    virtual void ClickFigure(int figure) = 0;
+    virtual void ClickPublication(int publication) = 0;
+    // As the program does, through its view of the controls.
+    virtual void DeselectFigureByProgram(int figure) = 0;
+
+    // -1 when no figure is selected.
+    virtual int SelectedFigure() const = 0;
+    virtual bool IsChecked(int publication) const = 0;
+    virtual std::string Output() const = 0;
+    virtual selection::UpdateMode Mode() const = 0;
+
+    // "figure 2 checks ....x......."
+    std::string State() const;
+};
+
+// The program's logic over controls kept in memory.
+std::unique_ptr<SelectionHarness> MakeMemoryHarness();
