@@ -17,7 +17,9 @@ using data::SecondPublicationRows;
 
 constexpr int NoSecondPublication = 101;
 
-constexpr int Value(std::string_view row) { return static_cast<int>(NumericValue(row)); }
+constexpr int Value(std::string_view row) {
+    return static_cast<int>(NumericValue(row));
+}
 
 constexpr bool IsPlainDecimal(std::string_view row) {
     if (row.empty()) return false;
@@ -35,7 +37,9 @@ constexpr bool AllPlainDecimal(const std::array<std::string_view, N>& rows) {
     return true;
 }
 
-constexpr bool IsPublication(int value) { return value >= 0 && value < PublicationCount; }
+constexpr bool IsPublication(int value) {
+    return value >= 0 && value < PublicationCount;
+}
 
 constexpr bool EveryFigureHasOneOrTwoAdjacentPublications() {
     for (int figure = 0; figure < FigureCount; ++figure) {
@@ -80,14 +84,22 @@ static_assert(TablesAgreeBothWays(), "the per-figure and per-periodical tables d
 
 }  // namespace
 
-std::string_view FigureCaption(int figure) {
+std::size_t FigureElement(int figure) {
     if (figure < 0 || figure >= FigureCount) RaiseNoSuchElement("бутон за възрожденец", figure);
-    return FigureCaptions[static_cast<std::size_t>(figure)];
+    return static_cast<std::size_t>(figure);
+}
+
+std::size_t PublicationElement(int publication) {
+    if (!IsPublication(publication)) RaiseNoSuchElement("поле за издание", publication);
+    return static_cast<std::size_t>(publication);
+}
+
+std::string_view FigureCaption(int figure) {
+    return FigureCaptions[FigureElement(figure)];
 }
 
 std::string_view PublicationCaption(int publication) {
-    if (!IsPublication(publication)) RaiseNoSuchElement("поле за издание", publication);
-    return PublicationCaptions[static_cast<std::size_t>(publication)];
+    return PublicationCaptions[PublicationElement(publication)];
 }
 
 std::span<const std::string_view> TableRows(Table table) {

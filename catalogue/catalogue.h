@@ -1,11 +1,16 @@
 #pragma once
 
+#include <cstddef>
 #include <span>
 #include <string_view>
 
 #include "catalogue/indexes.h"
 
 namespace catalogue {
+
+// The position of an element in its group; raise RunTimeError when there is no such element.
+std::size_t FigureElement(int figure);
+std::size_t PublicationElement(int publication);
 
 // Checked reads of the fixed data. Each raises RunTimeError when the element or row does not
 // exist, as a click on a control that is not there would.

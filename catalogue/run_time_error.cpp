@@ -15,9 +15,9 @@ void RaiseNoSuchElement(std::string_view what, int index) {
 }
 
 void RaiseNoSuchRow(int table, int row) {
-    throw RunTimeError(ErrorNumber::NoSuchRow, "Таблица " + std::to_string(table) +
-                                                   " няма ред с номер " + std::to_string(row) +
-                                                   ".");
+    throw RunTimeError(
+        ErrorNumber::NoSuchRow,
+        "Таблица " + std::to_string(table) + " няма ред с номер " + std::to_string(row) + ".");
 }
 
 }  // namespace catalogue

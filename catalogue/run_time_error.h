@@ -11,6 +11,7 @@ enum class ErrorNumber : int {
     Overflow = 6,
     NoSuchElement = 340,
     NoSuchRow = 381,
+    Internal = 51,  // anything else that stops a handler
 };
 
 // The one failure the program knows: it stops the running handler at once, and the window

@@ -1,50 +1,32 @@
 #include "selection/memory_view.h"
 
-#include <cstddef>
-
 #include "catalogue/catalogue.h"
-#include "catalogue/run_time_error.h"
 #include "selection/selection.h"
 
 namespace selection {
-namespace {
-
-void CheckFigure(FigureIndex figure) {
-    if (figure < 0 || figure >= catalogue::FigureCount) {
-        catalogue::RaiseNoSuchElement("бутон за възрожденец", figure);
-    }
-}
-
-std::size_t CheckPublication(PublicationIndex publication) {
-    if (publication < 0 || publication >= catalogue::PublicationCount) {
-        catalogue::RaiseNoSuchElement("поле за издание", publication);
-    }
-    return static_cast<std::size_t>(publication);
-}
-
-}  // namespace
-
 void MemoryView::ClickFigure(FigureIndex figure) {
-    CheckFigure(figure);
+    catalogue::FigureElement(figure);
     if (selected_figure_ == figure) return;
     selected_figure_ = figure;
     RaiseFigureClick(figure);
 }
 
 void MemoryView::ClickPublication(PublicationIndex publication) {
-    const auto at = CheckPublication(publication);
+    const auto at = catalogue::PublicationElement(publication);
     checked_[at] = !checked_[at];
     RaisePublicationClick(publication);
 }
 
-int MemoryView::SelectedFigure() const { return selected_figure_; }
+int MemoryView::SelectedFigure() const {
+    return selected_figure_;
+}
 
 bool MemoryView::IsPublicationChecked(PublicationIndex publication) const {
-    return checked_[CheckPublication(publication)];
+    return checked_[catalogue::PublicationElement(publication)];
 }
 
 void MemoryView::SetFigureSelected(FigureIndex figure, bool selected) {
-    CheckFigure(figure);
+    catalogue::FigureElement(figure);
     if (!selected) {
         if (selected_figure_ == figure) selected_figure_ = -1;
         return;
@@ -59,7 +41,7 @@ std::string MemoryView::FigureCaption(FigureIndex figure) const {
 }
 
 void MemoryView::SetPublicationChecked(PublicationIndex publication, bool checked) {
-    const auto at = CheckPublication(publication);
+    const auto at = catalogue::PublicationElement(publication);
     if (checked_[at] == checked) return;
     checked_[at] = checked;
     RaisePublicationClick(publication);

@@ -20,7 +20,9 @@ void Selection::ResetSelection() {
     }
 }
 
-void Selection::AppendLine(std::string_view text) { view_.SetOutput(view_.Output() + Line(text)); }
+void Selection::AppendLine(std::string_view text) {
+    view_.SetOutput(view_.Output() + Line(text));
+}
 
 void Selection::WriteFigureHeading(FigureIndex figure) {
     view_.SetOutput(Line(std::string(FigureWord) + view_.FigureCaption(figure)));
@@ -36,12 +38,14 @@ void Selection::SelectFigure(FigureIndex index) {
     view_.SetFigureSelected(index, true);
     WriteFigureHeading(index);
 
-    const PublicationIndex first = ToIndex(NumericValue(view_.TableRow(Table::FirstPublicationTable, index)));
+    const PublicationIndex first =
+        ToIndex(NumericValue(view_.TableRow(Table::FirstPublicationTable, index)));
     AppendLine(view_.PublicationCaption(first));
     view_.SetPublicationChecked(first, true);
 
     // Rows of 100 and more (101 in the catalogue) mean the figure published only one periodical.
-    const PublicationIndex second = ToIndex(NumericValue(view_.TableRow(Table::SecondPublicationTable, index)));
+    const PublicationIndex second =
+        ToIndex(NumericValue(view_.TableRow(Table::SecondPublicationTable, index)));
     if (second < 100) {
         AppendLine(view_.PublicationCaption(second));
         view_.SetPublicationChecked(second, true);

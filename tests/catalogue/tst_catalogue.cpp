@@ -150,9 +150,9 @@ void TstCatalogue::toIndexRejectsWhatDoesNotFit() {
 }
 
 void TstCatalogue::everyRowReadsAsAnIndex() {
-    for (const auto table : {catalogue::Table::FirstPublicationTable,
-                             catalogue::Table::SecondPublicationTable,
-                             catalogue::Table::PublisherTable}) {
+    for (const auto table :
+         {catalogue::Table::FirstPublicationTable, catalogue::Table::SecondPublicationTable,
+          catalogue::Table::PublisherTable}) {
         for (const auto row : catalogue::TableRows(table)) {
             const double value = NumericValue(row);
             QCOMPARE(static_cast<double>(ToIndex(value)), value);

@@ -59,8 +59,12 @@ QStringList SetAll(char control, int value, int mode, const QString& changed) {
     return entries;
 }
 
-QStringList UncheckAll(const QString& changed) { return SetAll('P', 0, 1, changed); }
-QStringList DeselectAll(const QString& changed) { return SetAll('F', 0, 2, changed); }
+QStringList UncheckAll(const QString& changed) {
+    return SetAll('P', 0, 1, changed);
+}
+QStringList DeselectAll(const QString& changed) {
+    return SetAll('F', 0, 2, changed);
+}
 
 }  // namespace
 
@@ -101,19 +105,21 @@ void TstSelection::changesFollowTheHandlerSteps_data() {
     QTest::addColumn<QStringList>("changes");
 
     QTest::newRow("figure with two periodicals, after another figure")
-        << "f4" << "f0"
-        << UncheckAll(".......xx...") + QStringList{"F0=1@1", "W@1", "W@1", "W@1", "P0=1!@1",
-                                                    "W@1", "P1=1!@1"};
+        << "f4"
+        << "f0" << UncheckAll(".......xx...") + QStringList{"F0=1@1",  "W@1", "W@1",    "W@1",
+                                                            "P0=1!@1", "W@1", "P1=1!@1"};
     QTest::newRow("figure with one periodical, from start")
-        << "" << "f2"
+        << ""
+        << "f2"
         << UncheckAll("............") + QStringList{"F2=1@1", "W@1", "W@1", "W@1", "P4=1!@1"};
     QTest::newRow("periodical, from start")
-        << "" << "p1"
+        << ""
+        << "p1"
         << DeselectAll(".......") + UncheckAll(".x..........") +
-               QStringList{"P1=1!@1", "F0=1!@2", "W@1", "W@1", "P0=1!@1", "W@1", "P1=1@1",
-                           "W@1"};
+               QStringList{"P1=1!@1", "F0=1!@2", "W@1", "W@1", "P0=1!@1", "W@1", "P1=1@1", "W@1"};
     QTest::newRow("periodical of another figure")
-        << "p8" << "p11"
+        << "p8"
+        << "p11"
         << DeselectAll("....x..") + UncheckAll(".......xx..x") +
                QStringList{"P11=1!@1", "F6=1!@2", "W@1", "W@1", "P11=1@1", "W@1"};
 }
@@ -169,8 +175,8 @@ void TstSelection::clicksArrivingDuringAnUpdateChangeNothing() {
     program.Click(click);
     QVERIFY(arrived > 0);
     QCOMPARE(faults, QStringList{});
-    const int shown = click.startsWith('f') ? click.mid(1).toInt()
-                                            : expected::Publisher(click.mid(1).toInt());
+    const int shown =
+        click.startsWith('f') ? click.mid(1).toInt() : expected::Publisher(click.mid(1).toInt());
     QCOMPARE(program.State(), expected::State(shown, expected::Checks(shown)));
     QCOMPARE(program.selection.Mode(), UpdateMode::Idle);
 }
@@ -186,18 +192,27 @@ void TstSelection::unusualRowsAreReadAsNumbers_data() {
     const auto second = static_cast<int>(Table::SecondPublicationTable);
     const auto first = static_cast<int>(Table::FirstPublicationTable);
     const auto publisher = static_cast<int>(Table::PublisherTable);
-    QTest::newRow("second periodical 100 means none")
-        << second << 1 << "100" << "f1" << "figure 1 checks ..x........." << "\"Право\"";
-    QTest::newRow("first periodical 0.5 rounds to even 0")
-        << first << 0 << "0.5" << "f0" << "figure 0 checks xx.........." << "\"Гайда\"";
-    QTest::newRow("first periodical 8.5 rounds to even 8")
-        << first << 4 << "8.5" << "f4" << "figure 4 checks ........x..." << "\"Бранител\"";
+    QTest::newRow("second periodical 100 means none") << second << 1 << "100"
+                                                      << "f1"
+                                                      << "figure 1 checks ..x........."
+                                                      << "\"Право\"";
+    QTest::newRow("first periodical 0.5 rounds to even 0") << first << 0 << "0.5"
+                                                           << "f0"
+                                                           << "figure 0 checks xx.........."
+                                                           << "\"Гайда\"";
+    QTest::newRow("first periodical 8.5 rounds to even 8") << first << 4 << "8.5"
+                                                           << "f4"
+                                                           << "figure 4 checks ........x..."
+                                                           << "\"Бранител\"";
     QTest::newRow("publisher 2.5 selects figure 2, matches only itself")
-        << publisher << 4 << "2.5" << "p4" << "figure 2 checks ....x......."
+        << publisher << 4 << "2.5"
+        << "p4"
+        << "figure 2 checks ....x......."
         << "униатски в-к \"България\"";
-    QTest::newRow("publisher that is no number reads as figure 0")
-        << publisher << 11 << "зора" << "p11" << "figure 0 checks xx.........x"
-        << "\"Дунавска зора\"";
+    QTest::newRow("publisher that is no number reads as figure 0") << publisher << 11 << "зора"
+                                                                   << "p11"
+                                                                   << "figure 0 checks xx.........x"
+                                                                   << "\"Дунавска зора\"";
 }
 
 void TstSelection::unusualRowsAreReadAsNumbers() {
@@ -231,20 +246,30 @@ void TstSelection::faultyRowStopsTheHandler_data() {
     const int no_element = static_cast<int>(catalogue::ErrorNumber::NoSuchElement);
     const int overflow = static_cast<int>(catalogue::ErrorNumber::Overflow);
     QTest::newRow("first periodical names no check box")
-        << first << 3 << "12" << "f3" << no_element << "figure 3 checks ............"
-        << "Възрожденец: Любен Каравелов\r\nИздания: \r\n" << "W@1";
+        << first << 3 << "12"
+        << "f3" << no_element << "figure 3 checks ............"
+        << "Възрожденец: Любен Каравелов\r\nИздания: \r\n"
+        << "W@1";
     QTest::newRow("first periodical is negative")
-        << first << 6 << "-1" << "f6" << no_element << "figure 6 checks ............"
-        << "Възрожденец: Добри Войников\r\nИздания: \r\n" << "W@1";
+        << first << 6 << "-1"
+        << "f6" << no_element << "figure 6 checks ............"
+        << "Възрожденец: Добри Войников\r\nИздания: \r\n"
+        << "W@1";
     QTest::newRow("second periodical overflows 16 bits")
-        << second << 0 << "40000" << "f0" << overflow << "figure 0 checks x..........."
-        << "Възрожденец: Петко Славейков\r\nИздания: \r\n\"Македония\"\r\n" << "P0=1!@1";
+        << second << 0 << "40000"
+        << "f0" << overflow << "figure 0 checks x..........."
+        << "Възрожденец: Петко Славейков\r\nИздания: \r\n\"Македония\"\r\n"
+        << "P0=1!@1";
     QTest::newRow("publisher names no figure")
-        << publisher << 5 << "7" << "p5" << no_element << "figure - checks .....x......"
-        << "" << "F7=1!@2 failed";
+        << publisher << 5 << "7"
+        << "p5" << no_element << "figure - checks .....x......"
+        << ""
+        << "F7=1!@2 failed";
     QTest::newRow("publisher overflows 16 bits")
-        << publisher << 2 << "70000" << "p2" << overflow << "figure - checks ..x........."
-        << "" << "P2=1!@1";
+        << publisher << 2 << "70000"
+        << "p2" << overflow << "figure - checks ..x........."
+        << ""
+        << "P2=1!@1";
 }
 
 // The handler stops at the failing access: nothing after it is changed.

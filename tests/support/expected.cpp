@@ -11,11 +11,9 @@ struct Shown {
 };
 
 const std::array<Shown, Figures> kShown{{
-    {"Възрожденец: Петко Славейков\r\nИздания: \r\n\"Македония\"\r\n\"Гайда\"\r\n",
-     "xx.........."},
+    {"Възрожденец: Петко Славейков\r\nИздания: \r\n\"Македония\"\r\n\"Гайда\"\r\n", "xx.........."},
     {"Възрожденец: Марко Балабанов\r\nИздания: \r\n\"Право\"\r\n\"Век\"\r\n", "..xx........"},
-    {"Възрожденец: Драган Цанков\r\nИздания: \r\nуниатски в-к \"България\"\r\n",
-     "....x......."},
+    {"Възрожденец: Драган Цанков\r\nИздания: \r\nуниатски в-к \"България\"\r\n", "....x......."},
     {"Възрожденец: Любен Каравелов\r\nИздания: \r\n\"Свобода\"\r\n\"Независимост\"\r\n",
      ".....xx....."},
     {"Възрожденец: Георги Раковски\r\nИздания: \r\n\"Дунавски лебед\"\r\n\"Бранител\"\r\n",
@@ -30,11 +28,17 @@ const std::array<int, Publications> kPublisher{0, 0, 1, 1, 2, 3, 3, 4, 4, 5, 5, 
 
 }  // namespace
 
-std::string Report(int figure) { return kShown.at(static_cast<std::size_t>(figure)).report; }
+std::string Report(int figure) {
+    return kShown.at(static_cast<std::size_t>(figure)).report;
+}
 
-std::string Checks(int figure) { return kShown.at(static_cast<std::size_t>(figure)).checks; }
+std::string Checks(int figure) {
+    return kShown.at(static_cast<std::size_t>(figure)).checks;
+}
 
-int Publisher(int publication) { return kPublisher.at(static_cast<std::size_t>(publication)); }
+int Publisher(int publication) {
+    return kPublisher.at(static_cast<std::size_t>(publication));
+}
 
 std::string State(int selected_figure, const std::string& checks) {
     const std::string figure = selected_figure < 0 ? "-" : std::to_string(selected_figure);

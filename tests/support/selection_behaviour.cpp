@@ -8,12 +8,13 @@
 
 namespace {
 
-QString Show(const std::string& text) { return QString::fromStdString(text); }
+QString Show(const std::string& text) {
+    return QString::fromStdString(text);
+}
 
 // Compares the whole visible state after a completed click with what `figure` must show.
 void CompareShown(const SelectionHarness& program, int figure) {
-    QCOMPARE(Show(program.State()),
-             Show(expected::State(figure, expected::Checks(figure))));
+    QCOMPARE(Show(program.State()), Show(expected::State(figure, expected::Checks(figure))));
     QCOMPARE(Show(program.Output()), Show(expected::Report(figure)));
     QCOMPARE(program.Mode(), selection::UpdateMode::Idle);
 }
@@ -70,8 +71,7 @@ void SelectionBehaviour::clickSequence_data() {
     QTest::newRow("figure whose periodical is already shown") << "p9 f5";
     QTest::newRow("figure after its own periodical, then another figure") << "p6 f3 f6";
     QTest::newRow("every figure in screen order") << "f4 f6 f2 f3 f1 f0 f5";
-    QTest::newRow("every periodical in screen order")
-        << "p8 p3 p1 p9 p11 p7 p10 p0 p6 p2 p5 p4";
+    QTest::newRow("every periodical in screen order") << "p8 p3 p1 p9 p11 p7 p10 p0 p6 p2 p5 p4";
 }
 
 void SelectionBehaviour::clickSequence() {
@@ -115,7 +115,8 @@ void SelectionBehaviour::randomClicksKeepOneConsistentSelection() {
         const int shown = Apply(*program, click);
         history = (history + ' ' + click).right(60);
         const std::string want = expected::State(shown, expected::Checks(shown));
-        const bool same = program->State() == want && program->Output() == expected::Report(shown) &&
+        const bool same = program->State() == want &&
+                          program->Output() == expected::Report(shown) &&
                           program->Mode() == selection::UpdateMode::Idle;
         QVERIFY2(same, qPrintable(QString("seed %1, click %2, last clicks ...%3: want %4, got %5")
                                       .arg(seed)

@@ -43,4 +43,6 @@ private:
 
 }  // namespace
 
-std::unique_ptr<SelectionHarness> MakeMemoryHarness() { return std::make_unique<MemoryHarness>(); }
+std::unique_ptr<SelectionHarness> MakeMemoryHarness() {
+    return std::make_unique<MemoryHarness>();
+}

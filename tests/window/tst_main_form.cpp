@@ -1,0 +1,408 @@
+#include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QProcess>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+#include "catalogue/run_time_error.h"
+#include "tests/support/expected.h"
+#include "tests/support/selection_behaviour.h"
+#include "tests/window/widget_harness.h"
+#include "window/application.h"
+#include "window/main_form.h"
+#include "window/window_title.h"
+
+using catalogue::Table;
+
+namespace {
+
+const QColor kWindow(192, 192, 255);
+const QColor kLabel(255, 192, 128);
+const QColor kOption(192, 255, 192);
+const QColor kCheck(192, 255, 255);
+
+int Pixels(int twips) {
+    return qRound(twips / 15.0);
+}
+
+QString Text(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+// The colour a person sees near the right end of `widget`, clear of its text and mark.
+QColor SeenColour(QWidget* widget) {
+    return widget->grab().toImage().pixelColor(widget->width() - 3, widget->height() / 2);
+}
+
+// The relation tables with one row replaced.
+window::TableReader RowsWith(Table table, int row, std::string text) {
+    return [=](Table asked, int asked_row) {
+        return asked == table && asked_row == row ? text : window::CatalogueRow(asked, asked_row);
+    };
+}
+
+}  // namespace
+
+class TstMainForm : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void startsWithAssignmentAndNothingSelected();
+    void assignmentNamesEveryFigureAndPeriodical();
+    void captions();
+    void geometryAndColours_data();
+    void geometryAndColours();
+    void tabOrderFollowsTabIndexes();
+    void tabKeyWalksTheChain();
+    void labelsTakeNoFocus();
+    void outputAreaScrollsOnlyForTheAssignment();
+    void outputShowsEachLineOnce();
+    void arrowKeysMoveTheFigureSelection_data();
+    void arrowKeysMoveTheFigureSelection();
+    void failureInAClickSetOffByAChangeReachesTheChanger();
+    void runTimeErrorIsShownAndEndsProgram();
+    void closingEndsWithStatusZero();
+    void withoutDisplaySaysSo();
+    void nameVersionAndIcon();
+};
+
+void TstMainForm::initTestCase() {
+    window::SetUpApplication(*qApp);
+}
+
+void TstMainForm::startsWithAssignmentAndNothingSelected() {
+    window::MainForm form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QCOMPARE(form.windowTitle(), "www.vazrazhdane.example История - възрожденци и печатни издания");
+    for (int figure = 0; figure < expected::Figures; ++figure) {
+        QVERIFY(!form.FigureButton(figure)->isChecked());
+    }
+    for (int publication = 0; publication < expected::Publications; ++publication) {
+        QVERIFY(!form.PublicationBox(publication)->isChecked());
+    }
+    const QString text = Text(form.Output()->Text());
+    QVERIFY(
+        text.startsWith("Да се реализира проект, представящ междупредметни връзки История и "
+                        "Информатика.\r\nТема на проекта: История - Възраждане, печатни "
+                        "издания.\r\n"));
+    QCOMPARE(text.count("\r\n"), 8);
+    QVERIFY(text.endsWith(" и униатския в-к \"България\".\r\n"));
+    QCOMPARE(text.count('\n'), text.count("\r\n"));
+    QCOMPARE(QApplication::focusWidget(), form.Output());
+    QCOMPARE(form.Selection().Mode(), selection::UpdateMode::Idle);
+}
+
+// The assignment lists the program's contents; it must agree with what the window offers.
+void TstMainForm::assignmentNamesEveryFigureAndPeriodical() {
+    window::MainForm form;
+    const QString last = Text(form.Output()->Text()).split("\r\n").at(7);
+    for (int figure = 0; figure < expected::Figures; ++figure) {
+        QVERIFY2(last.contains(form.FigureButton(figure)->text()),
+                 qPrintable(form.FigureButton(figure)->text()));
+    }
+    for (int publication = 0; publication < expected::Publications; ++publication) {
+        const QString caption = form.PublicationBox(publication)->text();
+        const QString name = caption.mid(caption.indexOf('"'));
+        QVERIFY2(last.contains(name), qPrintable(caption));
+    }
+}
+
+void TstMainForm::captions() {
+    window::MainForm form;
+    // The first line of each figure's report is its caption; the rest are its periodicals'.
+    for (int figure = 0; figure < expected::Figures; ++figure) {
+        const QStringList lines = Text(expected::Report(figure)).split("\r\n");
+        QCOMPARE("Възрожденец: " + form.FigureButton(figure)->text(), lines.at(0));
+        const QString checks = Text(expected::Checks(figure));
+        int line = 2;
+        for (int publication = 0; publication < expected::Publications; ++publication) {
+            if (checks[publication] == 'x') {
+                QCOMPARE(form.PublicationBox(publication)->text(), lines.at(line++));
+            }
+        }
+    }
+    const QStringList headings{"История - Възраждане, печатни издания", "Издания", "Възрожденци"};
+    for (int element = 0; element < 3; ++element) {
+        const auto* label = form.findChild<QLabel*>(QString("Label1_%1").arg(element));
+        QVERIFY(label);
+        QCOMPARE(label->text(), headings[element]);
+        QCOMPARE(label->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+    }
+}
+
+void TstMainForm::geometryAndColours_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("within");
+    QTest::addColumn<QRect>("twips");
+    QTest::addColumn<QColor>("colour");
+    QTest::newRow("Label1 0, title") << "Label1_0"
+                                     << "" << QRect(720, 0, 5535, 375) << kLabel;
+    QTest::newRow("Label1 2, figures heading") << "Label1_2"
+                                               << "" << QRect(360, 480, 2295, 375) << kLabel;
+    QTest::newRow("Label1 1, periodicals heading") << "Label1_1"
+                                                   << "" << QRect(3120, 480, 3735, 375) << kLabel;
+    QTest::newRow("Frame1") << "Frame1"
+                            << "" << QRect(240, 960, 2535, 2295) << kWindow;
+    QTest::newRow("Text1 0, output") << "Text1_0"
+                                     << "" << QRect(120, 4920, 6735, 1815) << QColor();
+    const int option_top[] = {1600, 1300, 700, 1000, 100, 1900, 400};
+    for (int figure = 0; figure < expected::Figures; ++figure) {
+        QTest::addRow("Option1 %d", figure) << QString("Option1_%1").arg(figure) << "Frame1"
+                                            << QRect(120, option_top[figure], 2295, 300) << kOption;
+    }
+    const int check_top[] = {3105, 1605, 3705, 1305, 4305, 4005,
+                             3405, 2505, 1005, 1905, 2805, 2205};
+    for (int publication = 0; publication < expected::Publications; ++publication) {
+        QTest::addRow("Check1 %d", publication)
+            << QString("Check1_%1").arg(publication) << ""
+            << QRect(3120, check_top[publication], 3735, 300) << kCheck;
+    }
+}
+
+void TstMainForm::geometryAndColours() {
+    QFETCH(QString, control);
+    QFETCH(QString, within);
+    QFETCH(QRect, twips);
+    QFETCH(QColor, colour);
+    window::MainForm form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QCOMPARE(form.size(), QSize(Pixels(7170), Pixels(6840)));
+    QCOMPARE(SeenColour(&form), kWindow);
+
+    auto* widget = form.findChild<QWidget*>(control);
+    QVERIFY(widget);
+    QWidget* origin = within.isEmpty() ? &form : form.findChild<QWidget*>(within);
+    QVERIFY(origin);
+    const QRect placed(widget->mapTo(origin, QPoint(0, 0)), widget->size());
+    QCOMPARE(placed, QRect(Pixels(twips.x()), Pixels(twips.y()), Pixels(twips.width()),
+                           Pixels(twips.height())));
+    QCOMPARE(widget->font().family(), "Times New Roman");
+    QCOMPARE(widget->font().pointSize(), 12);
+    QCOMPARE(QFontInfo(widget->font()).family(), "Liberation Serif");
+    if (colour.isValid()) QCOMPARE(SeenColour(widget), colour);
+}
+
+void TstMainForm::tabOrderFollowsTabIndexes() {
+    window::MainForm form;
+    const QStringList order{"Text1_0",   "Check1_0",  "Option1_4", "Option1_3", "Option1_2",
+                            "Option1_1", "Option1_0", "Option1_5", "Check1_1",  "Check1_2",
+                            "Check1_3",  "Check1_4",  "Check1_5",  "Check1_6",  "Check1_7",
+                            "Check1_8",  "Check1_9",  "Check1_10", "Option1_6", "Check1_11"};
+    QStringList chain;
+    QWidget* widget = form.Output();
+    do {
+        if (widget->focusPolicy() & Qt::TabFocus) chain << widget->objectName();
+        widget = widget->nextInFocusChain();
+    } while (widget != form.Output());
+    QCOMPARE(chain, order);
+}
+
+// The figures are one stop for Tab, as option groups are on every desktop: Tab enters at the
+// selected figure (the first in the chain while none is), arrows move inside.
+void TstMainForm::tabKeyWalksTheChain() {
+    window::MainForm form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    const auto walk = [](int steps, Qt::Key key) {
+        QStringList visited{QApplication::focusWidget()->objectName()};
+        for (int step = 0; step < steps; ++step) {
+            QTest::keyClick(QApplication::focusWidget(), key);
+            visited << QApplication::focusWidget()->objectName();
+        }
+        return visited;
+    };
+    QStringList round{"Text1_0", "Check1_0", "Option1_4"};
+    for (int publication = 1; publication < expected::Publications; ++publication) {
+        round << QString("Check1_%1").arg(publication);
+    }
+    QCOMPARE(walk(14, Qt::Key_Tab), round + QStringList{"Text1_0"});
+
+    form.FigureButton(2)->click();
+    form.Output()->setFocus();
+    QCOMPARE(walk(3, Qt::Key_Tab), QStringList({"Text1_0", "Check1_0", "Option1_2", "Check1_1"}));
+    QCOMPARE(walk(2, Qt::Key_Backtab), QStringList({"Check1_1", "Option1_2", "Check1_0"}));
+}
+
+void TstMainForm::labelsTakeNoFocus() {
+    window::MainForm form;
+    const auto labels = form.findChildren<QLabel*>();
+    QCOMPARE(labels.size(), 3);
+    for (const QLabel* label : labels) QCOMPARE(label->focusPolicy(), Qt::NoFocus);
+}
+
+void TstMainForm::outputAreaScrollsOnlyForTheAssignment() {
+    window::MainForm form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    window::OutputArea* output = form.Output();
+    QVERIFY(output->isReadOnly());
+    QVERIFY(output->textInteractionFlags() & Qt::TextSelectableByKeyboard);
+    QCOMPARE(output->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+    QCOMPARE(output->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    QVERIFY(output->verticalScrollBar()->maximum() > 0);
+    for (int figure = 0; figure < expected::Figures; ++figure) {
+        form.FigureButton(figure)->click();
+        QVERIFY2(output->verticalScrollBar()->maximum() == 0, qPrintable(QString::number(figure)));
+    }
+}
+
+void TstMainForm::outputShowsEachLineOnce() {
+    window::MainForm form;
+    form.PublicationBox(9)->click();
+    QCOMPARE(Text(form.Output()->Text()), Text(expected::Report(5)));
+    QCOMPARE(form.Output()->toPlainText(),
+             "Възрожденец: Христо Ботев\nИздания: \n\"Дума на българските емигранти\"\n\"Знаме\"");
+}
+
+void TstMainForm::arrowKeysMoveTheFigureSelection_data() {
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("shown");
+    // Screen rows, top to bottom: figures 4, 6, 2, 3, 1, 0, 5.
+    QTest::newRow("down from the top row") << 4 << int(Qt::Key_Down) << 6;
+    QTest::newRow("up from row 3") << 2 << int(Qt::Key_Up) << 6;
+    QTest::newRow("down from row 5") << 1 << int(Qt::Key_Down) << 0;
+    QTest::newRow("down from row 6 to the bottom") << 0 << int(Qt::Key_Down) << 5;
+}
+
+void TstMainForm::arrowKeysMoveTheFigureSelection() {
+    QFETCH(int, start);
+    QFETCH(int, key);
+    QFETCH(int, shown);
+    window::MainForm form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QRadioButton* button = form.FigureButton(start);
+    button->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(button, Qt::Key_Space);
+    QCOMPARE(Text(form.Output()->Text()), Text(expected::Report(start)));
+    QTest::keyClick(button, static_cast<Qt::Key>(key));
+    QCOMPARE(QApplication::focusWidget(), form.FigureButton(shown));
+    QVERIFY(form.FigureButton(shown)->isChecked());
+    QVERIFY(!button->isChecked());
+    QCOMPARE(Text(form.Output()->Text()), Text(expected::Report(shown)));
+}
+
+// A click set off by the program's own change runs inside that change; when its handler fails,
+// the change itself fails, so whoever made it stops there too.
+void TstMainForm::failureInAClickSetOffByAChangeReachesTheChanger() {
+    window::MainForm form(RowsWith(Table::FirstPublicationTable, 3, "12"));
+    QSignalSpy reported(&form, &window::MainForm::runTimeError);
+    int raised = 0;
+    try {
+        form.View().SetFigureSelected(3, true);
+    } catch (const catalogue::RunTimeError& failure) {
+        raised = static_cast<int>(failure.Number());
+    }
+    QCOMPARE(raised, static_cast<int>(catalogue::ErrorNumber::NoSuchElement));
+    QCOMPARE(reported.count(), 0);
+    QVERIFY(form.FigureButton(3)->isChecked());
+}
+
+void TstMainForm::runTimeErrorIsShownAndEndsProgram() {
+    window::MainForm form(RowsWith(Table::PublisherTable, 5, "7"));
+    window::EndOnRunTimeError(form);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QString title;
+    QString message;
+    QTimer closer;
+    connect(&closer, &QTimer::timeout, &form, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            title = box->windowTitle();
+            message = box->text();
+            box->accept();
+        }
+    });
+    closer.start(10);
+    QTimer::singleShot(0, &form, [&] {
+        QTest::mouseClick(form.PublicationBox(5), Qt::LeftButton, {}, QPoint(8, 10));
+        // Clicks after the failure run nothing.
+        QTest::mouseClick(form.FigureButton(0), Qt::LeftButton, {}, QPoint(8, 10));
+    });
+    QTimer::singleShot(10000, &form, [] { QCoreApplication::exit(99); });  // never hang
+    QCOMPARE(QCoreApplication::exec(), window::RunTimeErrorExitCode);
+    QCOMPARE(title, window::ProgramName());
+    QVERIFY2(message.contains("340") && message.contains("7"), qPrintable(message));
+    QVERIFY(form.PublicationBox(5)->isChecked());
+    QVERIFY(!form.PublicationBox(0)->isChecked());
+    QVERIFY(form.Output()->Text().starts_with("Да се реализира"));
+}
+
+void TstMainForm::closingEndsWithStatusZero() {
+    window::MainForm form;
+    window::EndOnRunTimeError(form);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QTimer::singleShot(0, &form, [&] {
+        form.FigureButton(2)->click();
+        form.close();
+    });
+    QTimer::singleShot(10000, &form, [] { QCoreApplication::exit(99); });
+    QCOMPARE(QCoreApplication::exec(), 0);
+}
+
+void TstMainForm::withoutDisplaySaysSo() {
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        environment.remove(name);
+    }
+    program.setProcessEnvironment(environment);
+    program.start(PROGRAM_PATH, {});
+    QVERIFY(program.waitForFinished(10000));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), window::NoDisplayExitCode);
+    const QString said = QString::fromUtf8(program.readAllStandardError());
+    QVERIFY2(said.contains("DISPLAY") && !said.contains("plugin"), qPrintable(said));
+}
+
+void TstMainForm::nameVersionAndIcon() {
+    QCOMPARE(QCoreApplication::applicationVersion(), "1.00");
+    QCOMPARE(QGuiApplication::applicationDisplayName(), window::ProgramName());
+    const QIcon icon = QApplication::windowIcon();
+    QVERIFY(!icon.isNull());
+    const QImage picture = icon.pixmap(32, 32).toImage();
+    QCOMPARE(picture.size(), QSize(32, 32));
+    QCOMPARE(picture.pixelColor(0, 0).alpha(), 0);       // transparent corner
+    QVERIFY(picture.pixelColor(16, 20).alpha() == 255);  // the burger itself
+}
+
+class MouseBehaviour : public SelectionBehaviour {
+    Q_OBJECT
+
+protected:
+    std::unique_ptr<SelectionHarness> MakeHarness() override {
+        return MakeWidgetHarness(Input::Mouse);
+    }
+    int RandomClicks() const override { return 2000; }
+};
+
+class KeyboardBehaviour : public SelectionBehaviour {
+    Q_OBJECT
+
+protected:
+    std::unique_ptr<SelectionHarness> MakeHarness() override {
+        return MakeWidgetHarness(Input::Keyboard);
+    }
+    int RandomClicks() const override { return 2000; }
+};
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    TstMainForm window_tests;
+    MouseBehaviour mouse;
+    KeyboardBehaviour keyboard;
+    int failed = QTest::qExec(&window_tests, argc, argv);
+    failed += QTest::qExec(&mouse, argc, argv);
+    failed += QTest::qExec(&keyboard, argc, argv);
+    return failed == 0 ? 0 : 1;
+}
+
+#include "tst_main_form.moc"

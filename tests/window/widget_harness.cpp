@@ -1,0 +1,57 @@
+#include "tests/window/widget_harness.h"
+
+#include <QTest>
+
+#include "window/main_form.h"
+
+namespace {
+
+class WidgetHarness : public SelectionHarness {
+public:
+    explicit WidgetHarness(Input input) : input_(input) {
+        form_.show();
+        if (!QTest::qWaitForWindowExposed(&form_)) qFatal("the window was never shown");
+    }
+
+    void ClickFigure(int figure) override { Press(form_.FigureButton(figure)); }
+    void ClickPublication(int publication) override { Press(form_.PublicationBox(publication)); }
+    void DeselectFigureByProgram(int figure) override {
+        form_.View().SetFigureSelected(static_cast<std::int16_t>(figure), false);
+    }
+
+    int SelectedFigure() const override {
+        int selected = -1;
+        for (int figure = 0; figure < expected_figures; ++figure) {
+            if (!form_.FigureButton(figure)->isChecked()) continue;
+            if (selected != -1) return -2;  // two at once: never right
+            selected = figure;
+        }
+        return selected;
+    }
+    bool IsChecked(int publication) const override {
+        return form_.PublicationBox(publication)->isChecked();
+    }
+    std::string Output() const override { return form_.Output()->Text(); }
+    selection::UpdateMode Mode() const override { return form_.Selection().Mode(); }
+
+private:
+    static constexpr int expected_figures = 7;
+
+    void Press(QWidget* control) {
+        if (input_ == Input::Mouse) {
+            QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(8, control->height() / 2));
+        } else {
+            control->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(control, Qt::Key_Space);
+        }
+    }
+
+    Input input_;
+    window::MainForm form_;
+};
+
+}  // namespace
+
+std::unique_ptr<SelectionHarness> MakeWidgetHarness(Input input) {
+    return std::make_unique<WidgetHarness>(input);
+}

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <memory>
+
+#include "tests/support/selection_harness.h"
+
+// How the test reaches the controls: with the mouse, or with the keyboard (Space).
+enum class Input { Mouse, Keyboard };
+
+// The real window, shown on the offscreen platform, driven by synthetic mouse or key events.
+std::unique_ptr<SelectionHarness> MakeWidgetHarness(Input input);

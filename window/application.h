@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QApplication>
+
+namespace window {
+
+class MainForm;
+
+// Exit status after a run-time error was shown.
+inline constexpr int RunTimeErrorExitCode = 3;
+// Exit status when there is no screen to open the window on.
+inline constexpr int NoDisplayExitCode = 2;
+
+// Whether a window can be opened: a platform was chosen or a desktop session is there.
+bool CanOpenWindow();
+
+// Name, version and icon, set before the window is built.
+void SetUpApplication(QApplication& application);
+
+// When a handler of `form` fails, shows the error number and message to the user and then
+// ends the program with RunTimeErrorExitCode.
+void EndOnRunTimeError(MainForm& form);
+
+}  // namespace window

@@ -1,0 +1,22 @@
+#include <QApplication>
+#include <cstdio>
+
+#include "window/application.h"
+#include "window/main_form.h"
+
+int main(int argc, char* argv[]) {
+    if (!window::CanOpenWindow()) {
+        std::fputs(
+            "Няма графичен екран (DISPLAY и WAYLAND_DISPLAY не са зададени): прозорецът не може "
+            "да се отвори.\nNo display (neither DISPLAY nor WAYLAND_DISPLAY is set): the window "
+            "cannot open.\n",
+            stderr);
+        return window::NoDisplayExitCode;
+    }
+    QApplication application(argc, argv);
+    window::SetUpApplication(application);
+    window::MainForm form;
+    window::EndOnRunTimeError(form);
+    form.show();
+    return QApplication::exec();
+}

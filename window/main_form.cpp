@@ -1,0 +1,194 @@
+#include "window/main_form.h"
+
+#include <qdrawutil.h>
+#include <QFont>
+#include <QPainter>
+#include <QPalette>
+#include <map>
+
+#include "catalogue/catalogue.h"
+#include "window/assignment_text.h"
+#include "window/window_title.h"
+
+namespace window {
+namespace {
+
+template <typename Widget>
+Widget* Placed(Widget* widget, const layout::Place& place) {
+    widget->setGeometry(layout::ToPixels(place));
+    return widget;
+}
+
+void Paint(QWidget* widget, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(widget->backgroundRole(), colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+// A group with a thin etched border and the window's own colour inside; the style's group box
+// would tint its inside.
+class EtchedGroup : public QGroupBox {
+public:
+    using QGroupBox::QGroupBox;
+
+protected:
+    void paintEvent(QPaintEvent* /*event*/) override {
+        QPainter painter(this);
+        qDrawShadeRect(&painter, rect(), palette(), true, 1);
+    }
+};
+
+}  // namespace
+
+MainForm::MainForm(TableReader rows, QWidget* parent) : QWidget(parent) {
+    setWindowTitle(WindowTitle());
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setFixedSize(layout::Pixels(layout::ClientWidth), layout::Pixels(layout::ClientHeight));
+    // Where Times New Roman is missing, fontconfig gives its metric twin, Liberation Serif.
+    setFont(QFont(QStringLiteral("Times New Roman"), 12));
+    Paint(this, layout::WindowColour);
+
+    AddHeading(0, QStringLiteral("История - Възраждане, печатни издания"), layout::Title);
+    AddHeading(2, QStringLiteral("Възрожденци"), layout::FiguresHeading);
+    AddHeading(1, QStringLiteral("Издания"), layout::PublicationsHeading);
+    BuildFigures();
+    BuildPublications();
+    BuildOutput();
+    ChainTabOrder();
+
+    view_ = std::make_unique<WidgetSelectionView>(figures_, *figure_group_, publications_, *output_,
+                                                  std::move(rows));
+    selection_ = std::make_unique<selection::Selection>(*view_);
+    WireClicks();
+
+    // The window's load: both groups cleared before it is first shown.
+    selection_->ResetSelection();
+    output_->SetText(std::string(AssignmentText));
+    output_->setFocus();
+}
+
+MainForm::~MainForm() = default;
+
+QLabel* MainForm::AddHeading(int element, const QString& text, const layout::Place& place) {
+    auto* label = Placed(new QLabel(text, this), place);
+    label->setObjectName(QStringLiteral("Label1_%1").arg(element));
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    Paint(label, layout::LabelColour);
+    return label;
+}
+
+void MainForm::BuildFigures() {
+    // The heading above names the group for sighted users; the frame, drawn without border or
+    // caption, carries the same name for screen readers.
+    auto* frame = Placed(new EtchedGroup(this), layout::FigureFrame);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    frame->setAccessibleName(QStringLiteral("Възрожденци"));
+    figure_group_ = new QButtonGroup(this);
+    for (int figure = 0; figure < catalogue::FigureCount; ++figure) {
+        auto* button = new QRadioButton(QString::fromUtf8(catalogue::FigureCaption(figure)), frame);
+        button->setObjectName(QStringLiteral("Option1_%1").arg(figure));
+        Placed(button, {layout::OptionLeft, layout::OptionTop[Element(figure)], layout::OptionWidth,
+                        layout::OptionHeight});
+        Paint(button, layout::OptionColour);
+        figure_group_->addButton(button, figure);
+        figures_[Element(figure)] = button;
+    }
+}
+
+void MainForm::BuildPublications() {
+    // A borderless group, so that screen readers announce the check boxes as one group.
+    auto* group =
+        Placed(new QGroupBox(this), {layout::CheckLeft, layout::FirstCheckTop, layout::CheckWidth,
+                                     layout::CheckHeight * catalogue::PublicationCount});
+    group->setObjectName(QStringLiteral("Publications"));
+    group->setAccessibleName(QStringLiteral("Издания"));
+    group->setFlat(true);
+    for (int publication = 0; publication < catalogue::PublicationCount; ++publication) {
+        auto* box =
+            new QCheckBox(QString::fromUtf8(catalogue::PublicationCaption(publication)), group);
+        box->setObjectName(QStringLiteral("Check1_%1").arg(publication));
+        Placed(box, {0, layout::CheckTop[Element(publication)] - layout::FirstCheckTop,
+                     layout::CheckWidth, layout::CheckHeight});
+        Paint(box, layout::CheckColour);
+        publications_[Element(publication)] = box;
+    }
+}
+
+void MainForm::BuildOutput() {
+    output_ = Placed(new OutputArea(this), layout::Output);
+    output_->setObjectName(QStringLiteral("Text1_0"));
+    output_->setAccessibleName(QStringLiteral("Справка"));
+    output_->setAccessibleDescription(QStringLiteral("Избраният възрожденец и неговите издания"));
+}
+
+void MainForm::ChainTabOrder() {
+    std::map<int, QWidget*> by_tab_index{{layout::OutputTabIndex, output_}};
+    for (std::size_t figure = 0; figure < figures_.size(); ++figure) {
+        by_tab_index[layout::OptionTabIndex[figure]] = figures_[figure];
+    }
+    for (std::size_t publication = 0; publication < publications_.size(); ++publication) {
+        by_tab_index[layout::CheckTabIndex[publication]] = publications_[publication];
+    }
+    QWidget* previous = nullptr;
+    for (const auto& [tab_index, widget] : by_tab_index) {
+        if (previous != nullptr) setTabOrder(previous, widget);
+        previous = widget;
+    }
+}
+
+// Tab enters the figures at the selected one, as option groups do on every desktop; arrows
+// move inside the group. While none is selected, Tab enters at the first in the chain.
+void MainForm::MoveFigureTabStop() {
+    const QAbstractButton* selected = figure_group_->checkedButton();
+    for (QRadioButton* button : figures_) {
+        const bool stop = selected == nullptr || button == selected;
+        button->setFocusPolicy(stop ? Qt::StrongFocus : Qt::ClickFocus);
+    }
+}
+
+void MainForm::WireClicks() {
+    for (int figure = 0; figure < catalogue::FigureCount; ++figure) {
+        const auto index = static_cast<selection::FigureIndex>(figure);
+        connect(figures_[Element(figure)], &QRadioButton::toggled, this,
+                &MainForm::MoveFigureTabStop);
+        // An option button's click is its becoming selected; losing the selection is silent.
+        connect(figures_[Element(figure)], &QRadioButton::toggled, this, [this, index](bool on) {
+            if (on) Dispatch([this, index] { selection_->SelectFigure(index); });
+        });
+    }
+    for (int publication = 0; publication < catalogue::PublicationCount; ++publication) {
+        const auto index = static_cast<selection::PublicationIndex>(publication);
+        connect(publications_[Element(publication)], &QCheckBox::toggled, this, [this, index] {
+            Dispatch([this, index] { selection_->SelectPublication(index); });
+        });
+    }
+}
+
+// Runs a handler where Qt delivered a click. No exception may go back into Qt: a failure in a
+// click set off by the view's own change goes back to the view, which raises it again in
+// whoever made the change; any other is reported.
+template <typename Handler>
+void MainForm::Dispatch(Handler handler) {
+    if (failed_) return;
+    try {
+        handler();
+    } catch (const catalogue::RunTimeError& failure) {
+        Fail(failure);
+    } catch (const std::exception& failure) {
+        Fail(catalogue::RunTimeError(catalogue::ErrorNumber::Internal,
+                                     std::string("Вътрешна грешка: ") + failure.what()));
+    }
+}
+
+void MainForm::Fail(const catalogue::RunTimeError& failure) {
+    if (view_->Changing()) {
+        view_->NoteNestedFailure(failure);
+        return;
+    }
+    failed_ = true;
+    emit runTimeError(static_cast<int>(failure.Number()), QString::fromUtf8(failure.what()));
+}
+
+}  // namespace window

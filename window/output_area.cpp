@@ -1,0 +1,27 @@
+#include "window/output_area.h"
+
+#include <QScrollBar>
+
+namespace window {
+
+OutputArea::OutputArea(QWidget* parent) : QPlainTextEdit(parent) {
+    setReadOnly(true);
+    // Pupils may select and copy the report with the keyboard too; Tab moves on.
+    setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    setTabChangesFocus(true);
+    setFocusPolicy(Qt::StrongFocus);
+    setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+}
+
+void OutputArea::SetText(std::string text) {
+    text_ = std::move(text);
+    QString shown = QString::fromStdString(text_);
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    // The closing line end ends the last line; it does not open an empty one.
+    if (shown.endsWith('\n')) shown.chop(1);
+    setPlainText(shown);
+}
+
+}  // namespace window
