@@ -42,7 +42,7 @@ constexpr bool IsPublication(int value) {
 }
 
 constexpr bool EveryFigureHasOneOrTwoAdjacentPublications() {
-    for (int figure = 0; figure < FigureCount; ++figure) {
+    for (std::size_t figure = 0; figure < FigureCaptions.size(); ++figure) {
         const int first = Value(FirstPublicationRows[figure]);
         const int second = Value(SecondPublicationRows[figure]);
         if (!IsPublication(first)) return false;
@@ -62,11 +62,12 @@ constexpr bool PublisherTableIsNonDecreasing() {
 }
 
 constexpr bool TablesAgreeBothWays() {
-    for (int figure = 0; figure < FigureCount; ++figure) {
-        for (int publication = 0; publication < PublicationCount; ++publication) {
-            const bool published_by = Value(PublisherRows[publication]) == figure;
-            const bool listed = publication == Value(FirstPublicationRows[figure]) ||
-                                publication == Value(SecondPublicationRows[figure]);
+    for (std::size_t figure = 0; figure < FigureCaptions.size(); ++figure) {
+        for (std::size_t publication = 0; publication < PublicationCaptions.size(); ++publication) {
+            const auto as_row = [](std::size_t index) { return static_cast<int>(index); };
+            const bool published_by = Value(PublisherRows[publication]) == as_row(figure);
+            const bool listed = as_row(publication) == Value(FirstPublicationRows[figure]) ||
+                                as_row(publication) == Value(SecondPublicationRows[figure]);
             if (published_by != listed) return false;
         }
     }
