@@ -59,6 +59,7 @@ private slots:
     void tabOrderFollowsTabIndexes();
     void tabKeyWalksTheChain();
     void labelsTakeNoFocus();
+    void namedForScreenReadersAndFixedInSize();
     void outputAreaScrollsOnlyForTheAssignment();
     void outputShowsEachLineOnce();
     void arrowKeysMoveTheFigureSelection_data();
@@ -234,6 +235,17 @@ void TstMainForm::labelsTakeNoFocus() {
     const auto labels = form.findChildren<QLabel*>();
     QCOMPARE(labels.size(), 3);
     for (const QLabel* label : labels) QCOMPARE(label->focusPolicy(), Qt::NoFocus);
+}
+
+void TstMainForm::namedForScreenReadersAndFixedInSize() {
+    window::MainForm form;
+    QCOMPARE(form.findChild<QWidget*>("Frame1")->accessibleName(), "Възрожденци");
+    QCOMPARE(form.findChild<QWidget*>("Publications")->accessibleName(), "Издания");
+    QCOMPARE(form.Output()->accessibleName(), "Справка");
+    QVERIFY(!(form.windowFlags() & Qt::WindowMinimizeButtonHint));
+    QVERIFY(!(form.windowFlags() & Qt::WindowMaximizeButtonHint));
+    QVERIFY(form.windowFlags() & Qt::WindowCloseButtonHint);
+    QCOMPARE(form.minimumSize(), form.maximumSize());
 }
 
 void TstMainForm::outputAreaScrollsOnlyForTheAssignment() {
