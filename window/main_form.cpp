@@ -172,6 +172,7 @@ void MainForm::WireClicks() {
 template <typename Handler>
 void MainForm::Dispatch(Handler handler) {
     if (failed_) return;
+    const OutputArea::Hold hold(*output_);
     try {
         handler();
     } catch (const catalogue::RunTimeError& failure) {

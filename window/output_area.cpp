@@ -17,6 +17,18 @@ OutputArea::OutputArea(QWidget* parent) : QPlainTextEdit(parent) {
 
 void OutputArea::SetText(std::string text) {
     text_ = std::move(text);
+    stale_ = true;
+    if (holds_ == 0) Show();
+}
+
+OutputArea::Hold::Hold(OutputArea& area) : area_(area) { ++area_.holds_; }
+
+OutputArea::Hold::~Hold() {
+    if (--area_.holds_ == 0 && area_.stale_) area_.Show();
+}
+
+void OutputArea::Show() {
+    stale_ = false;
     QString shown = QString::fromStdString(text_);
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     // The closing line end ends the last line; it does not open an empty one.

@@ -17,8 +17,25 @@ public:
     void SetText(std::string text);
     const std::string& Text() const { return text_; }
 
+    // Held while a handler runs: the handler writes the text several times, and it is laid
+    // out and shown once, when the outermost hold ends. Text() is exact all along.
+    class Hold {
+    public:
+        explicit Hold(OutputArea& area);
+        ~Hold();
+        Hold(const Hold&) = delete;
+        Hold& operator=(const Hold&) = delete;
+
+    private:
+        OutputArea& area_;
+    };
+
 private:
+    void Show();
+
     std::string text_;
+    int holds_ = 0;
+    bool stale_ = false;
 };
 
 }  // namespace window

@@ -1,0 +1,7 @@
+#!/bin/sh
+# Runs a command with a runtime folder and a D-Bus session of its own, so that tests running
+# side by side never share an accessibility bus.
+set -eu
+runtime=$(mktemp -d)
+trap 'rm -rf "$runtime"' EXIT
+XDG_RUNTIME_DIR=$runtime dbus-run-session -- "$@"

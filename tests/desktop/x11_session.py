@@ -1,0 +1,63 @@
+"""End to end under a real X server: xdotool moves the mouse and presses keys as a pupil
+would, and the result is read from outside the program through its accessible tree.
+
+usage: x11_session.py PROGRAM SCREENSHOT
+"""
+import sys
+
+import pyatspi
+
+import desktop
+
+
+def main(program, screenshot):
+    with desktop.Session(program) as session:
+        controls = desktop.Controls(session.frame)
+
+        def click(node, what):
+            x, y, _, height = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+            # No --sync: it waits for motion, and there is none when the pointer is already
+            # there. The server handles the move before the click either way.
+            session.xdotool("mousemove", str(x + 8), str(y + height // 2), "click", "1")
+            return what
+
+        def keys(*names):
+            session.xdotool("key", "--delay", "30", *names)
+            return "keys " + " ".join(names)
+
+        desktop.wait_for_state(controls, "figure - checks ............",
+                               controls.output_text(), "start")
+        if not controls.output_text().startswith("Да се реализира проект"):
+            desktop.fail("the window opened without the assignment text")
+
+        for kind, index, shown in [
+            ("figure", 4, 4),        # top row
+            ("publication", 11, 6),  # another figure's only periodical
+            ("publication", 1, 0),   # second periodical of figure 0
+            ("figure", 2, 2),
+            ("figure", 2, 2),        # the selected figure again: nothing changes
+            ("publication", 4, 2),   # the checked periodical again: stays checked
+            ("figure", 5, 5),        # bottom row
+        ]:
+            node = (controls.figures if kind == "figure" else controls.publications)[index]
+            controls.expect_shown(shown, click(node, "a click on %s %d" % (kind, index)))
+
+        session.xdotool("windowfocus", "--sync", session.window)
+        click(controls.output, "a click in the output area")
+        controls.expect_shown(0, keys("Tab", "space"))             # periodical 0
+        controls.expect_shown(5, keys("Tab", "Down"))              # figures: row 6 -> row 7
+        controls.expect_shown(1, keys("Up", "Up"))                 # row 7 -> row 5
+        controls.expect_shown(0, keys("Tab", "space"))             # periodical 1
+        controls.expect_shown(6, keys("Tab", "Tab", "Tab", "Tab",  # on to periodical 11
+                                      "Tab", "Tab", "Tab", "Tab",
+                                      "Tab", "Tab", "space"))
+
+        session.screenshot(screenshot)
+        status = session.close_window()
+        if status != 0:
+            desktop.fail("closing the window ended the program with status %d" % status)
+    print("x11 session: 14 steps passed, window closed with status 0")
+
+
+if __name__ == "__main__":
+    main(*sys.argv[1:3])
