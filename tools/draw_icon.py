@@ -1,10 +1,13 @@
 #!/usr/bin/env python3
-"""Draws the program's icon, a 32 x 32 hamburger, as an XPM (and PNGs at larger sizes).
+"""Draws the program's icon, a 32 x 32 hamburger: an XPM for the window, and PNGs for the
+desktop's icon theme, the larger ones the same picture with every pixel enlarged.
 
 Run from the repository root: tools/draw_icon.py
 """
 import math
 import pathlib
+import struct
+import zlib
 
 SIZE = 32
 PALETTE = {
@@ -88,5 +91,29 @@ def write_xpm(grid, path):
     path.write_text("\n".join(lines) + "\n")
 
 
+def write_png(grid, size, path):
+    def rgba(key):
+        value = PALETTE[key]
+        if value == "None":
+            return b"\0\0\0\0"
+        return bytes.fromhex(value[1:]) + b"\xff"
+
+    rows = b""
+    for y in range(size):
+        source = grid[y * SIZE // size]
+        rows += b"\0" + b"".join(rgba(source[x * SIZE // size]) for x in range(size))
+
+    def chunk(kind, data):
+        return (struct.pack(">I", len(data)) + kind + data
+                + struct.pack(">I", zlib.crc32(kind + data) & 0xFFFFFFFF))
+
+    header = struct.pack(">IIBBBBB", size, size, 8, 6, 0, 0, 0)
+    path.write_bytes(b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header)
+                     + chunk(b"IDAT", zlib.compress(rows, 9)) + chunk(b"IEND", b""))
+
+
 if __name__ == "__main__":
-    write_xpm(draw(), pathlib.Path("window/icons/hamburger.xpm"))
+    picture = draw()
+    write_xpm(picture, pathlib.Path("window/icons/hamburger.xpm"))
+    for size in (32, 48, 64, 128, 256):
+        write_png(picture, size, pathlib.Path(f"window/desktop/icons/{size}.png"))

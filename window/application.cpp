@@ -1,7 +1,10 @@
 #include "window/application.h"
 
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
+#include <QTranslator>
 
 #include "window/main_form.h"
 #include "window/window_title.h"
@@ -18,7 +21,18 @@ void SetUpApplication(QApplication& application) {
     QApplication::setApplicationName(QStringLiteral("vazrazhdane"));
     QApplication::setApplicationDisplayName(ProgramName());
     QApplication::setApplicationVersion(QStringLiteral(PROGRAM_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral(APP_ID));
     application.setWindowIcon(QIcon(QStringLiteral(":/icons/hamburger.xpm")));
+
+    // Qt's own texts (the output area's menu, the error box's button) in Bulgarian, when Qt's
+    // translations are installed.
+    auto* qt_texts = new QTranslator(&application);
+    if (qt_texts->load(QLocale(QLocale::Bulgarian, QLocale::Bulgaria), QStringLiteral("qtbase"),
+                       QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(qt_texts);
+    } else {
+        delete qt_texts;
+    }
 }
 
 void EndOnRunTimeError(MainForm& form) {

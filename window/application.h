@@ -14,7 +14,7 @@ inline constexpr int NoDisplayExitCode = 2;
 // Whether a window can be opened: a platform was chosen or a desktop session is there.
 bool CanOpenWindow();
 
-// Name, version and icon, set before the window is built.
+// Name, version, icon and Qt's Bulgarian texts, set before the window is built.
 void SetUpApplication(QApplication& application);
 
 // When a handler of `form` fails, shows the error number and message to the user and then

@@ -69,6 +69,7 @@ private slots:
     void closingEndsWithStatusZero();
     void withoutDisplaySaysSo();
     void nameVersionAndIcon();
+    void qtTextsAreBulgarian();
 };
 
 void TstMainForm::initTestCase() {
@@ -384,6 +385,15 @@ void TstMainForm::nameVersionAndIcon() {
     QCOMPARE(picture.size(), QSize(32, 32));
     QCOMPARE(picture.pixelColor(0, 0).alpha(), 0);       // transparent corner
     QVERIFY(picture.pixelColor(16, 20).alpha() == 255);  // the burger itself
+    QCOMPARE(QGuiApplication::desktopFileName(), "example.vazrazhdane.pechat");
+}
+
+// Qt's own words around the program, such as the output area's menu and the error box's
+// button, are Bulgarian too.
+void TstMainForm::qtTextsAreBulgarian() {
+    QCOMPARE(QCoreApplication::translate("QWidgetTextControl", "&Copy"), "&Копиране");
+    QCOMPARE(QCoreApplication::translate("QWidgetTextControl", "Select All"), "Избиране на всичко");
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Отказ");
 }
 
 class MouseBehaviour : public SelectionBehaviour {
