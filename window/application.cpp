@@ -1,9 +1,11 @@
 #include "window/application.h"
 
 #include <QIcon>
+#include <QImageReader>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
+#include <QPixmap>
 #include <QTranslator>
 
 #include "window/main_form.h"
@@ -22,7 +24,10 @@ void SetUpApplication(QApplication& application) {
     QApplication::setApplicationDisplayName(ProgramName());
     QApplication::setApplicationVersion(QStringLiteral(PROGRAM_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral(APP_ID));
-    application.setWindowIcon(QIcon(QStringLiteral(":/icons/hamburger.xpm")));
+    // Read as XPM by Qt's own reader, so that no image-format plugin is loaded for it.
+    QImageReader icon(QStringLiteral(":/icons/hamburger.xpm"), "xpm");
+    icon.setAutoDetectImageFormat(false);
+    application.setWindowIcon(QPixmap::fromImage(icon.read()));
 
     // Qt's own texts (the output area's menu, the error box's button) in Bulgarian, when Qt's
     // translations are installed.
@@ -33,6 +38,14 @@ void SetUpApplication(QApplication& application) {
     } else {
         delete qt_texts;
     }
+}
+
+std::unique_ptr<MainForm> StartProgram(QApplication& application) {
+    SetUpApplication(application);
+    auto form = std::make_unique<MainForm>();
+    EndOnRunTimeError(*form);
+    form->show();
+    return form;
 }
 
 void EndOnRunTimeError(MainForm& form) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QApplication>
+#include <memory>
 
 namespace window {
 
@@ -16,6 +17,10 @@ bool CanOpenWindow();
 
 // Name, version, icon and Qt's Bulgarian texts, set before the window is built.
 void SetUpApplication(QApplication& application);
+
+// The program's start, as `main` runs it: the application set up, the window built with both
+// groups cleared, and shown. The caller runs the event loop.
+std::unique_ptr<MainForm> StartProgram(QApplication& application);
 
 // When a handler of `form` fails, shows the error number and message to the user and then
 // ends the program with RunTimeErrorExitCode.

@@ -14,9 +14,6 @@ int main(int argc, char* argv[]) {
         return window::NoDisplayExitCode;
     }
     QApplication application(argc, argv);
-    window::SetUpApplication(application);
-    window::MainForm form;
-    window::EndOnRunTimeError(form);
-    form.show();
+    const auto form = window::StartProgram(application);
     return QApplication::exec();
 }

@@ -21,7 +21,9 @@ void OutputArea::SetText(std::string text) {
     if (holds_ == 0) Show();
 }
 
-OutputArea::Hold::Hold(OutputArea& area) : area_(area) { ++area_.holds_; }
+OutputArea::Hold::Hold(OutputArea& area) : area_(area) {
+    ++area_.holds_;
+}
 
 OutputArea::Hold::~Hold() {
     if (--area_.holds_ == 0 && area_.stale_) area_.Show();
