@@ -61,30 +61,24 @@ void TstSoak::randomUseAlwaysShowsOneConsistentSelection() {
         QString action;
         const int kind = static_cast<int>(random.bounded(5));
         if (kind == 4 && shown < 0) continue;  // arrows need a selected figure to start from
-        if (kind == 0 || kind == 1) {
-            const int figure = static_cast<int>(random.bounded(expected::Figures));
-            QRadioButton* button = form.FigureButton(figure);
-            if (kind == 0) {
-                QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
+        if (kind < 4) {
+            const bool figure_group = kind < 2;
+            const bool by_mouse = kind % 2 == 0;
+            const int index = static_cast<int>(
+                random.bounded(figure_group ? expected::Figures : expected::Publications));
+            QAbstractButton* control = figure_group
+                                           ? static_cast<QAbstractButton*>(form.FigureButton(index))
+                                           : form.PublicationBox(index);
+            if (by_mouse) {
+                QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(8, control->height() / 2));
             } else {
-                button->setFocus(Qt::TabFocusReason);
-                QTest::keyClick(button, Qt::Key_Space);
+                control->setFocus(Qt::TabFocusReason);
+                QTest::keyClick(control, Qt::Key_Space);
             }
-            action =
-                QString(kind == 0 ? "click" : "space") + " on figure " + QString::number(figure);
-            shown = figure;
-        } else if (kind == 2 || kind == 3) {
-            const int publication = static_cast<int>(random.bounded(expected::Publications));
-            QCheckBox* box = form.PublicationBox(publication);
-            if (kind == 2) {
-                QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
-            } else {
-                box->setFocus(Qt::TabFocusReason);
-                QTest::keyClick(box, Qt::Key_Space);
-            }
-            action = QString(kind == 2 ? "click" : "space") + " on periodical " +
-                     QString::number(publication);
-            shown = expected::Publisher(publication);
+            action = QString("%1 on %2 %3")
+                         .arg(by_mouse ? "click" : "space", figure_group ? "figure" : "periodical")
+                         .arg(index);
+            shown = figure_group ? index : expected::Publisher(index);
         } else {
             constexpr std::array<Qt::Key, 4> keys{Qt::Key_Up, Qt::Key_Down, Qt::Key_Left,
                                                   Qt::Key_Right};
