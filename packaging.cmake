@@ -1,5 +1,4 @@
-# The Debian package: `cmake --build --preset default --target package` writes it into
-# build/default.
+# The Debian package: `cmake --build --preset app --target package` writes it into build/app.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME vazrazhdane)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})

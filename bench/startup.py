@@ -7,7 +7,7 @@ each the median time from starting the process to that paint and the median peak
 (/usr/bin/time's maximum resident set size), then the ratios program / floor. Both under a
 private Xvfb and with Qt's offscreen platform.
 
-usage: bench/startup.py [BUILD_DIR] [RUNS]     (defaults: build/default, 40)
+usage: bench/startup.py [BUILD_DIR] [RUNS]     (defaults: build/app, 40)
 """
 import json
 import os
@@ -66,7 +66,7 @@ def hyperfine_medians(programs, environment, runs):
 
 
 def main():
-    build = sys.argv[1] if len(sys.argv) > 1 else "build/default"
+    build = sys.argv[1] if len(sys.argv) > 1 else "build/app"
     runs = int(sys.argv[2]) if len(sys.argv) > 2 else 40
     programs = {"program": os.path.join(build, "bench", "bench_main_form"),
                 "floor": os.path.join(build, "bench", "bench_floor")}
