@@ -38,7 +38,7 @@ QColor SeenColour(QWidget* widget) {
 }
 
 // The relation tables with one row replaced.
-window::TableReader RowsWith(Table table, int row, std::string text) {
+window::TableReader RowsWith(Table table, int row, const std::string& text) {
     return [=](Table asked, int asked_row) {
         return asked == table && asked_row == row ? text : window::CatalogueRow(asked, asked_row);
     };

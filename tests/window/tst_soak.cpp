@@ -28,8 +28,9 @@ int RowOf(int figure) {
 // left and right stay in the single column.
 int AfterArrow(int figure, Qt::Key key) {
     const int row = RowOf(figure);
-    if (key == Qt::Key_Down && row + 1 < expected::Figures) return kRows[row + 1];
-    if (key == Qt::Key_Up && row > 0) return kRows[row - 1];
+    const auto at = [](int index) { return kRows[static_cast<std::size_t>(index)]; };
+    if (key == Qt::Key_Down && row + 1 < expected::Figures) return at(row + 1);
+    if (key == Qt::Key_Up && row > 0) return at(row - 1);
     return figure;
 }
 
