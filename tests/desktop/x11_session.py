@@ -42,7 +42,7 @@ def main(program, screenshot):
             node = (controls.figures if kind == "figure" else controls.publications)[index]
             controls.expect_shown(shown, click(node, "a click on %s %d" % (kind, index)))
 
-        session.xdotool("windowfocus", "--sync", session.window)
+        session.xdotool("windowfocus", session.window)
         click(controls.output, "a click in the output area")
         controls.expect_shown(0, keys("Tab", "space"))             # periodical 0
         controls.expect_shown(5, keys("Tab", "Down"))              # figures: row 6 -> row 7
