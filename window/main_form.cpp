@@ -71,12 +71,11 @@ MainForm::MainForm(TableReader rows, QWidget* parent) : QWidget(parent) {
 
 MainForm::~MainForm() = default;
 
-QLabel* MainForm::AddHeading(int element, const QString& text, const layout::Place& place) {
+void MainForm::AddHeading(int element, const QString& text, const layout::Place& place) {
     auto* label = Placed(new QLabel(text, this), place);
     label->setObjectName(QStringLiteral("Label1_%1").arg(element));
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Paint(label, layout::LabelColour);
-    return label;
 }
 
 void MainForm::BuildFigures() {

@@ -43,7 +43,7 @@ signals:
 private:
     static std::size_t Element(int index) { return static_cast<std::size_t>(index); }
 
-    QLabel* AddHeading(int element, const QString& text, const layout::Place& place);
+    void AddHeading(int element, const QString& text, const layout::Place& place);
     void BuildFigures();
     void BuildPublications();
     void BuildOutput();

@@ -51,8 +51,7 @@ std::string WidgetSelectionView::TableRow(catalogue::Table table, int row) const
 }
 
 // Qt emits `toggled` inside setChecked, and the window's wiring runs the click's handler there.
-template <typename Button>
-void WidgetSelectionView::Change(Button* button, bool checked) {
+void WidgetSelectionView::Change(QAbstractButton* button, bool checked) {
     ++changing_;
     button->setChecked(checked);
     --changing_;

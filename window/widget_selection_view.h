@@ -46,8 +46,7 @@ public:
     std::string TableRow(catalogue::Table table, int row) const override;
 
 private:
-    template <typename Button>
-    void Change(Button* button, bool checked);
+    void Change(QAbstractButton* button, bool checked);
 
     Figures figures_;
     QButtonGroup& figure_group_;
