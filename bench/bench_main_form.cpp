@@ -2,8 +2,8 @@
 #include <QApplication>
 
 #include "bench/first_paint.h"
-#include "window/application.h"
-#include "window/main_form.h"
+#include "window/qt/application.h"
+#include "window/qt/main_form.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);

@@ -114,6 +114,6 @@ def write_png(grid, size, path):
 
 if __name__ == "__main__":
     picture = draw()
-    write_xpm(picture, pathlib.Path("window/icons/hamburger.xpm"))
+    write_xpm(picture, pathlib.Path("window/qt/icons/hamburger.xpm"))
     for size in (32, 48, 64, 128, 256):
         write_png(picture, size, pathlib.Path(f"window/desktop/icons/{size}.png"))

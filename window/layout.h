@@ -1,22 +1,22 @@
 #pragma once
 
 // Where every control of the main window sits, in twips (1/1440 inch) from the top-left of the
-// window's client area, and its colours. At 96 dpi a pixel is 15 twips; Qt scales the pixels
-// for high-dpi screens by itself.
+// window's client area (the option buttons from the top-left of the figure frame), and the
+// order in which Tab visits them. Each front end turns twips into pixels at its screen's dpi.
 
-#include <QColor>
-#include <QRect>
 #include <array>
+#include <cstddef>
 
 #include "catalogue/indexes.h"
 
 namespace window::layout {
 
-inline constexpr int TwipsPerPixel = 15;
+inline constexpr int TwipsPerInch = 1440;
 
-// Nearest pixel; twips here are never negative.
-constexpr int Pixels(int twips) {
-    return (twips + TwipsPerPixel / 2) / TwipsPerPixel;
+// Nearest pixel at `dpi` dots per inch; 96 dpi makes 15 twips a pixel. Twips here are never
+// negative.
+constexpr int Pixels(int twips, int dpi = 96) {
+    return (twips * dpi + TwipsPerInch / 2) / TwipsPerInch;
 }
 
 struct Place {
@@ -26,16 +26,19 @@ struct Place {
     int height;
 };
 
-inline QRect ToPixels(const Place& place) {
-    return {Pixels(place.left), Pixels(place.top), Pixels(place.width), Pixels(place.height)};
-}
-
 inline constexpr int ClientWidth = 7170;
 inline constexpr int ClientHeight = 6840;
 
-inline constexpr Place Title{720, 0, 5535, 375};
-inline constexpr Place FiguresHeading{360, 480, 2295, 375};
-inline constexpr Place PublicationsHeading{3120, 480, 3735, 375};
+// The three headings, by element: the title, the periodicals' heading, the figures' heading.
+inline constexpr std::array<Place, 3> Heading{{
+    {720, 0, 5535, 375},
+    {3120, 480, 3735, 375},
+    {360, 480, 2295, 375},
+}};
+inline constexpr std::size_t TitleHeading = 0;
+inline constexpr std::size_t PublicationsHeading = 1;
+inline constexpr std::size_t FiguresHeading = 2;
+
 inline constexpr Place FigureFrame{240, 960, 2535, 2295};
 inline constexpr Place Output{120, 4920, 6735, 1815};
 
@@ -54,15 +57,86 @@ inline constexpr int FirstCheckTop = 1005;
 inline constexpr std::array<int, catalogue::PublicationCount> CheckTop{
     3105, 1605, 3705, 1305, 4305, 4005, 3405, 2505, 1005, 1905, 2805, 2205};
 
-// Keyboard order: Tab visits the controls by rising tab index.
+constexpr Place OptionPlace(std::size_t figure) {
+    return {OptionLeft, OptionTop[figure], OptionWidth, OptionHeight};
+}
+constexpr Place CheckPlace(std::size_t publication) {
+    return {CheckLeft, CheckTop[publication], CheckWidth, CheckHeight};
+}
+
+// Keyboard order: Tab visits the controls that take the focus by rising tab index. Headings,
+// the frame and the relation tables hold indexes too but take no focus.
 inline constexpr int OutputTabIndex = 0;
+inline constexpr std::array<int, 3> HeadingTabIndex{2, 26, 27};
+inline constexpr int FrameTabIndex = 4;
 inline constexpr std::array<int, catalogue::FigureCount> OptionTabIndex{9, 8, 7, 6, 5, 10, 21};
 inline constexpr std::array<int, catalogue::PublicationCount> CheckTabIndex{3,  11, 12, 13, 14, 15,
                                                                             16, 17, 18, 19, 20, 22};
+inline constexpr std::array<int, catalogue::TableCount> TableTabIndex{23, 24, 25, 28};
 
-inline const QColor WindowColour{192, 192, 255};
-inline const QColor LabelColour{255, 192, 128};
-inline const QColor OptionColour{192, 255, 192};
-inline const QColor CheckColour{192, 255, 255};
+// The figures from the top row of their group to the bottom: the order of the arrow keys.
+constexpr std::array<int, catalogue::FigureCount> FiguresTopDown() {
+    std::array<int, catalogue::FigureCount> rows{};
+    for (std::size_t figure = 0; figure < rows.size(); ++figure) {
+        std::size_t row = 0;
+        for (const int top : OptionTop) row += top < OptionTop[figure] ? 1 : 0;
+        rows[row] = static_cast<int>(figure);
+    }
+    return rows;
+}
+
+namespace checks {
+
+constexpr bool Inside(const Place& inner, int width, int height) {
+    return inner.left >= 0 && inner.top >= 0 && inner.left + inner.width <= width &&
+           inner.top + inner.height <= height;
+}
+
+constexpr bool EveryControlInside() {
+    for (std::size_t figure = 0; figure < OptionTop.size(); ++figure) {
+        if (!Inside(OptionPlace(figure), FigureFrame.width, FigureFrame.height)) return false;
+    }
+    for (std::size_t publication = 0; publication < CheckTop.size(); ++publication) {
+        if (!Inside(CheckPlace(publication), ClientWidth, ClientHeight)) return false;
+        if (CheckTop[publication] < FirstCheckTop) return false;
+    }
+    for (const Place& place : Heading) {
+        if (!Inside(place, ClientWidth, ClientHeight)) return false;
+    }
+    return Inside(FigureFrame, ClientWidth, ClientHeight) &&
+           Inside(Output, ClientWidth, ClientHeight);
+}
+
+// Rows of one group never overlap: tops at least a row apart.
+template <std::size_t N>
+constexpr bool RowsApart(const std::array<int, N>& tops, int height) {
+    for (std::size_t a = 0; a < N; ++a) {
+        for (std::size_t b = a + 1; b < N; ++b) {
+            const int gap = tops[a] > tops[b] ? tops[a] - tops[b] : tops[b] - tops[a];
+            if (gap < height) return false;
+        }
+    }
+    return true;
+}
+
+constexpr bool TabIndexesUnique() {
+    std::array<int, 64> uses{};
+    const auto count = [&uses](int index) {
+        return index >= 0 && index < 64 && ++uses[index] == 1;
+    };
+    bool unique = count(OutputTabIndex) && count(FrameTabIndex);
+    for (const int index : HeadingTabIndex) unique = unique && count(index);
+    for (const int index : OptionTabIndex) unique = unique && count(index);
+    for (const int index : CheckTabIndex) unique = unique && count(index);
+    for (const int index : TableTabIndex) unique = unique && count(index);
+    return unique;
+}
+
+static_assert(EveryControlInside(), "a control reaches outside the window or the figure frame");
+static_assert(RowsApart(OptionTop, OptionHeight) && RowsApart(CheckTop, CheckHeight),
+              "two rows of a group overlap");
+static_assert(TabIndexesUnique(), "two controls share a tab index");
+
+}  // namespace checks
 
 }  // namespace window::layout

@@ -5,8 +5,8 @@
 #include <QTest>
 #include <QTimer>
 
-#include "window/application.h"
-#include "window/main_form.h"
+#include "window/qt/application.h"
+#include "window/qt/main_form.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);

@@ -11,9 +11,8 @@
 #include "tests/support/expected.h"
 #include "tests/support/selection_behaviour.h"
 #include "tests/window/widget_harness.h"
-#include "window/application.h"
-#include "window/main_form.h"
-#include "window/window_title.h"
+#include "window/qt/application.h"
+#include "window/qt/main_form.h"
 
 using catalogue::Table;
 
@@ -340,7 +339,7 @@ void TstMainForm::runTimeErrorIsShownAndEndsProgram() {
         QTest::mouseClick(form.FigureButton(0), Qt::LeftButton, {}, QPoint(8, 10));
     });
     QTimer::singleShot(10000, &form, [] { QCoreApplication::exit(99); });  // never hang
-    QCOMPARE(QCoreApplication::exec(), window::RunTimeErrorExitCode);
+    QCOMPARE(QCoreApplication::exec(), window::texts::RunTimeErrorExitCode);
     QCOMPARE(title, window::ProgramName());
     QVERIFY2(message.contains("340") && message.contains("7"), qPrintable(message));
     QVERIFY(form.PublicationBox(5)->isChecked());

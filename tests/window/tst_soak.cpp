@@ -10,7 +10,7 @@
 #include <array>
 
 #include "tests/support/expected.h"
-#include "window/main_form.h"
+#include "window/qt/main_form.h"
 
 namespace {
 

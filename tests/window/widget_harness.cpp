@@ -2,7 +2,7 @@
 
 #include <QTest>
 
-#include "window/main_form.h"
+#include "window/qt/main_form.h"
 
 namespace {
 

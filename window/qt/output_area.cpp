@@ -1,4 +1,4 @@
-#include "window/output_area.h"
+#include "window/qt/output_area.h"
 
 #include <QScrollBar>
 

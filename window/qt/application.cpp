@@ -1,4 +1,4 @@
-#include "window/application.h"
+#include "window/qt/application.h"
 
 #include <QIcon>
 #include <QImageReader>
@@ -8,8 +8,8 @@
 #include <QPixmap>
 #include <QTranslator>
 
-#include "window/main_form.h"
-#include "window/window_title.h"
+#include "window/qt/main_form.h"
+#include "window/texts.h"
 
 namespace window {
 
@@ -55,8 +55,8 @@ void EndOnRunTimeError(MainForm& form) {
         [&form](int number, const QString& message) {
             QMessageBox::critical(
                 &form, ProgramName(),
-                QStringLiteral("Грешка по време на изпълнение %1:\n%2").arg(number).arg(message));
-            QCoreApplication::exit(RunTimeErrorExitCode);
+                QString::fromStdString(texts::RunTimeErrorMessage(number, message.toStdString())));
+            QCoreApplication::exit(texts::RunTimeErrorExitCode);
         },
         Qt::QueuedConnection);
 }

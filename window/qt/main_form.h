@@ -12,8 +12,8 @@
 #include "catalogue/run_time_error.h"
 #include "selection/selection.h"
 #include "window/layout.h"
-#include "window/output_area.h"
-#include "window/widget_selection_view.h"
+#include "window/qt/output_area.h"
+#include "window/qt/widget_selection_view.h"
 
 namespace window {
 
@@ -36,14 +36,14 @@ public:
     const selection::Selection& Selection() const { return *selection_; }
 
 signals:
-    // A handler failed. Emitted once, when the click that failed has returned; from then on
-    // clicks run nothing.
+    // A handler failed. Emitted once, at the failure; the window's own connection delivers it
+    // after the failed click has returned. From then on clicks run nothing.
     void runTimeError(int number, const QString& message);
 
 private:
     static std::size_t Element(int index) { return static_cast<std::size_t>(index); }
 
-    void AddHeading(int element, const QString& text, const layout::Place& place);
+    void AddHeading(std::size_t element);
     void BuildFigures();
     void BuildPublications();
     void BuildOutput();

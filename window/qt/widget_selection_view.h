@@ -11,7 +11,7 @@
 #include "catalogue/indexes.h"
 #include "catalogue/run_time_error.h"
 #include "selection/selection_view.h"
-#include "window/output_area.h"
+#include "window/qt/output_area.h"
 
 namespace window {
 

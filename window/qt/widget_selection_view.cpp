@@ -1,4 +1,4 @@
-#include "window/widget_selection_view.h"
+#include "window/qt/widget_selection_view.h"
 
 #include "catalogue/catalogue.h"
 

@@ -1,4 +1,4 @@
-#include "window/main_form.h"
+#include "window/qt/main_form.h"
 
 #include <qdrawutil.h>
 #include <QFont>
@@ -7,21 +7,29 @@
 #include <map>
 
 #include "catalogue/catalogue.h"
+#include "window/appearance.h"
 #include "window/assignment_text.h"
-#include "window/window_title.h"
+#include "window/texts.h"
 
 namespace window {
 namespace {
 
+// Qt scales these pixels for high-dpi screens by itself.
 template <typename Widget>
 Widget* Placed(Widget* widget, const layout::Place& place) {
-    widget->setGeometry(layout::ToPixels(place));
+    using layout::Pixels;
+    widget->setGeometry(Pixels(place.left), Pixels(place.top), Pixels(place.width),
+                        Pixels(place.height));
     return widget;
 }
 
-void Paint(QWidget* widget, const QColor& colour) {
+QString Text(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+void Paint(QWidget* widget, const appearance::Rgb& colour) {
     QPalette palette = widget->palette();
-    palette.setColor(widget->backgroundRole(), colour);
+    palette.setColor(widget->backgroundRole(), QColor(colour.red, colour.green, colour.blue));
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
 }
@@ -42,17 +50,15 @@ protected:
 }  // namespace
 
 MainForm::MainForm(TableReader rows, QWidget* parent) : QWidget(parent) {
-    setWindowTitle(WindowTitle());
+    setWindowTitle(QString::fromStdString(texts::WindowTitle()));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFixedSize(layout::Pixels(layout::ClientWidth), layout::Pixels(layout::ClientHeight));
     // Where Times New Roman is missing, fontconfig gives its metric twin, Liberation Serif.
-    setFont(QFont(QStringLiteral("Times New Roman"), 12));
-    Paint(this, layout::WindowColour);
+    setFont(QFont(Text(appearance::FontFace), appearance::FontPoints));
+    Paint(this, appearance::WindowColour);
 
-    AddHeading(0, QStringLiteral("История - Възраждане, печатни издания"), layout::Title);
-    AddHeading(2, QStringLiteral("Възрожденци"), layout::FiguresHeading);
-    AddHeading(1, QStringLiteral("Издания"), layout::PublicationsHeading);
+    for (std::size_t element = 0; element < texts::Heading.size(); ++element) AddHeading(element);
     BuildFigures();
     BuildPublications();
     BuildOutput();
@@ -71,26 +77,25 @@ MainForm::MainForm(TableReader rows, QWidget* parent) : QWidget(parent) {
 
 MainForm::~MainForm() = default;
 
-void MainForm::AddHeading(int element, const QString& text, const layout::Place& place) {
-    auto* label = Placed(new QLabel(text, this), place);
+void MainForm::AddHeading(std::size_t element) {
+    auto* label = Placed(new QLabel(Text(texts::Heading[element]), this), layout::Heading[element]);
     label->setObjectName(QStringLiteral("Label1_%1").arg(element));
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    Paint(label, layout::LabelColour);
+    Paint(label, appearance::HeadingColour);
 }
 
 void MainForm::BuildFigures() {
-    // The heading above names the group for sighted users; the frame, drawn without border or
-    // caption, carries the same name for screen readers.
+    // The heading above names the group for sighted users; the frame, drawn with a thin border
+    // and no caption, carries the same name for screen readers.
     auto* frame = Placed(new EtchedGroup(this), layout::FigureFrame);
     frame->setObjectName(QStringLiteral("Frame1"));
-    frame->setAccessibleName(QStringLiteral("Възрожденци"));
+    frame->setAccessibleName(Text(texts::FiguresGroupName));
     figure_group_ = new QButtonGroup(this);
     for (int figure = 0; figure < catalogue::FigureCount; ++figure) {
-        auto* button = new QRadioButton(QString::fromUtf8(catalogue::FigureCaption(figure)), frame);
+        auto* button = new QRadioButton(Text(catalogue::FigureCaption(figure)), frame);
         button->setObjectName(QStringLiteral("Option1_%1").arg(figure));
-        Placed(button, {layout::OptionLeft, layout::OptionTop[Element(figure)], layout::OptionWidth,
-                        layout::OptionHeight});
-        Paint(button, layout::OptionColour);
+        Placed(button, layout::OptionPlace(Element(figure)));
+        Paint(button, appearance::OptionColour);
         figure_group_->addButton(button, figure);
         figures_[Element(figure)] = button;
     }
@@ -102,15 +107,14 @@ void MainForm::BuildPublications() {
         Placed(new QGroupBox(this), {layout::CheckLeft, layout::FirstCheckTop, layout::CheckWidth,
                                      layout::CheckHeight * catalogue::PublicationCount});
     group->setObjectName(QStringLiteral("Publications"));
-    group->setAccessibleName(QStringLiteral("Издания"));
+    group->setAccessibleName(Text(texts::PublicationsGroupName));
     group->setFlat(true);
     for (int publication = 0; publication < catalogue::PublicationCount; ++publication) {
-        auto* box =
-            new QCheckBox(QString::fromUtf8(catalogue::PublicationCaption(publication)), group);
+        auto* box = new QCheckBox(Text(catalogue::PublicationCaption(publication)), group);
         box->setObjectName(QStringLiteral("Check1_%1").arg(publication));
         Placed(box, {0, layout::CheckTop[Element(publication)] - layout::FirstCheckTop,
                      layout::CheckWidth, layout::CheckHeight});
-        Paint(box, layout::CheckColour);
+        Paint(box, appearance::CheckColour);
         publications_[Element(publication)] = box;
     }
 }
@@ -118,8 +122,8 @@ void MainForm::BuildPublications() {
 void MainForm::BuildOutput() {
     output_ = Placed(new OutputArea(this), layout::Output);
     output_->setObjectName(QStringLiteral("Text1_0"));
-    output_->setAccessibleName(QStringLiteral("Справка"));
-    output_->setAccessibleDescription(QStringLiteral("Избраният възрожденец и неговите издания"));
+    output_->setAccessibleName(Text(texts::OutputName));
+    output_->setAccessibleDescription(Text(texts::OutputDescription));
 }
 
 void MainForm::ChainTabOrder() {

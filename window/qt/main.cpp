@@ -1,8 +1,8 @@
 #include <QApplication>
 #include <cstdio>
 
-#include "window/application.h"
-#include "window/main_form.h"
+#include "window/qt/application.h"
+#include "window/qt/main_form.h"
 
 int main(int argc, char* argv[]) {
     if (!window::CanOpenWindow()) {

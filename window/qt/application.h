@@ -1,16 +1,22 @@
 #pragma once
 
 #include <QApplication>
+#include <QString>
 #include <memory>
+
+#include "window/texts.h"
 
 namespace window {
 
 class MainForm;
 
-// Exit status after a run-time error was shown.
-inline constexpr int RunTimeErrorExitCode = 3;
 // Exit status when there is no screen to open the window on.
 inline constexpr int NoDisplayExitCode = 2;
+
+inline QString ProgramName() {
+    return QString::fromUtf8(texts::ProgramName.data(),
+                             static_cast<qsizetype>(texts::ProgramName.size()));
+}
 
 // Whether a window can be opened: a platform was chosen or a desktop session is there.
 bool CanOpenWindow();
@@ -23,7 +29,7 @@ void SetUpApplication(QApplication& application);
 std::unique_ptr<MainForm> StartProgram(QApplication& application);
 
 // When a handler of `form` fails, shows the error number and message to the user and then
-// ends the program with RunTimeErrorExitCode.
+// ends the program with texts::RunTimeErrorExitCode.
 void EndOnRunTimeError(MainForm& form);
 
 }  // namespace window

@@ -6,8 +6,8 @@
 namespace window {
 
 // The read-only output area. It hands back its text exactly as it was written, CR LF pairs
-// included: the text widget itself would give plain line feeds, and would show each CR LF as
-// two line breaks.
+// included, and shows it with plain line breaks: the text widget itself would hand back line
+// feeds only.
 class OutputArea : public QPlainTextEdit {
     Q_OBJECT
 
