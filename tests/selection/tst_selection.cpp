@@ -4,7 +4,7 @@
 #include "selection/selection.h"
 #include "tests/selection/recording_view.h"
 #include "tests/support/expected.h"
-#include "tests/support/selection_behaviour.h"
+#include "tests/support/qt_behaviour.h"
 
 using catalogue::Table;
 using selection::UpdateMode;

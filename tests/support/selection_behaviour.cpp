@@ -1,28 +1,28 @@
 #include "tests/support/selection_behaviour.h"
 
-#include <QRandomGenerator>
-#include <QStringList>
-#include <QTest>
+#include <cstdlib>
+#include <random>
+#include <sstream>
 
 #include "tests/support/expected.h"
 
 namespace {
 
-QString Show(const std::string& text) {
-    return QString::fromStdString(text);
+void Expect(const std::string& what, const std::string& got, const std::string& want) {
+    if (got != want) throw BehaviourFailure(what + ": want \"" + want + "\", got \"" + got + "\"");
 }
 
 // Compares the whole visible state after a completed click with what `figure` must show.
-void CompareShown(const SelectionHarness& program, int figure) {
-    QCOMPARE(Show(program.State()), Show(expected::State(figure, expected::Checks(figure))));
-    QCOMPARE(Show(program.Output()), Show(expected::Report(figure)));
-    QCOMPARE(program.Mode(), selection::UpdateMode::Idle);
+void ExpectShown(const SelectionHarness& program, int figure, const std::string& where = "") {
+    Expect(where + "state", program.State(), expected::State(figure, expected::Checks(figure)));
+    Expect(where + "report", program.Output(), expected::Report(figure));
+    Expect(where + "update mode", std::to_string(static_cast<int>(program.Mode())), "0");
 }
 
 // Applies "f3" (figure 3) or "p11" (periodical 11); returns the figure it must leave shown.
-int Apply(SelectionHarness& program, const QString& click) {
-    const int index = click.mid(1).toInt();
-    if (click.startsWith('f')) {
+int Apply(SelectionHarness& program, const std::string& click) {
+    const int index = std::stoi(click.substr(1));
+    if (click[0] == 'f') {
         program.ClickFigure(index);
         return index;
     }
@@ -30,97 +30,112 @@ int Apply(SelectionHarness& program, const QString& click) {
     return expected::Publisher(index);
 }
 
-}  // namespace
-
-void SelectionBehaviour::startsWithNothingSelected() {
-    const auto program = MakeHarness();
-    QCOMPARE(Show(program->State()), Show(expected::State(-1, "............")));
-    QCOMPARE(program->Mode(), selection::UpdateMode::Idle);
+int ApplyAll(SelectionHarness& program, const std::string& clicks) {
+    std::istringstream words(clicks);
+    int shown = -1;
+    for (std::string click; words >> click;) shown = Apply(program, click);
+    return shown;
 }
 
-void SelectionBehaviour::clickFromStart_data() {
-    QTest::addColumn<QString>("click");
-    QTest::addColumn<int>("shown");
+void AddClickFromStart(std::vector<BehaviourCase>& cases) {
     for (int figure = 0; figure < expected::Figures; ++figure) {
-        QTest::addRow("figure %d", figure) << QString("f%1").arg(figure) << figure;
+        cases.push_back({"click from start: figure " + std::to_string(figure),
+                         [figure](const HarnessFactory& make, int) {
+                             const auto program = make();
+                             program->ClickFigure(figure);
+                             ExpectShown(*program, figure);
+                         }});
     }
     for (int publication = 0; publication < expected::Publications; ++publication) {
-        QTest::addRow("publication %d", publication)
-            << QString("p%1").arg(publication) << expected::Publisher(publication);
+        cases.push_back({"click from start: periodical " + std::to_string(publication),
+                         [publication](const HarnessFactory& make, int) {
+                             const auto program = make();
+                             program->ClickPublication(publication);
+                             ExpectShown(*program, expected::Publisher(publication));
+                         }});
     }
 }
 
-void SelectionBehaviour::clickFromStart() {
-    QFETCH(QString, click);
-    QFETCH(int, shown);
-    const auto program = MakeHarness();
-    QCOMPARE(Apply(*program, click), shown);
-    CompareShown(*program, shown);
-}
-
-void SelectionBehaviour::clickSequence_data() {
-    QTest::addColumn<QString>("clicks");
-    QTest::newRow("figure 0 after figure 4 replaces report and checks") << "f4 f0";
-    QTest::newRow("selected figure clicked again changes nothing") << "f3 f3";
-    QTest::newRow("one-periodical figure after two-periodical one") << "f5 f2";
-    QTest::newRow("periodical 11 after periodical 8 moves to figure 6") << "p8 p11";
-    QTest::newRow("second periodical of the shown figure") << "p0 p1";
-    QTest::newRow("checked periodical clicked again stays checked") << "p1 p1";
-    QTest::newRow("only periodical of figure 2 clicked twice") << "p4 p4";
-    QTest::newRow("periodical of the shown figure's neighbour") << "f1 p4";
-    QTest::newRow("figure whose periodical is already shown") << "p9 f5";
-    QTest::newRow("figure after its own periodical, then another figure") << "p6 f3 f6";
-    QTest::newRow("every figure in screen order") << "f4 f6 f2 f3 f1 f0 f5";
-    QTest::newRow("every periodical in screen order") << "p8 p3 p1 p9 p11 p7 p10 p0 p6 p2 p5 p4";
-}
-
-void SelectionBehaviour::clickSequence() {
-    QFETCH(QString, clicks);
-    const auto program = MakeHarness();
-    int shown = -1;
-    for (const QString& click : clicks.split(' ')) {
-        shown = Apply(*program, click);
-        QCOMPARE(program->Mode(), selection::UpdateMode::Idle);
+void AddClickSequences(std::vector<BehaviourCase>& cases) {
+    const std::pair<const char*, const char*> sequences[] = {
+        {"figure 0 after figure 4 replaces report and checks", "f4 f0"},
+        {"selected figure clicked again changes nothing", "f3 f3"},
+        {"one-periodical figure after two-periodical one", "f5 f2"},
+        {"periodical 11 after periodical 8 moves to figure 6", "p8 p11"},
+        {"second periodical of the shown figure", "p0 p1"},
+        {"checked periodical clicked again stays checked", "p1 p1"},
+        {"only periodical of figure 2 clicked twice", "p4 p4"},
+        {"periodical of the shown figure's neighbour", "f1 p4"},
+        {"figure whose periodical is already shown", "p9 f5"},
+        {"figure after its own periodical, then another figure", "p6 f3 f6"},
+        {"every figure in screen order", "f4 f6 f2 f3 f1 f0 f5"},
+        {"every periodical in screen order", "p8 p3 p1 p9 p11 p7 p10 p0 p6 p2 p5 p4"},
+    };
+    for (const auto& [name, clicks] : sequences) {
+        cases.push_back({std::string("click sequence: ") + name,
+                         [clicks = std::string(clicks)](const HarnessFactory& make, int) {
+                             const auto program = make();
+                             ExpectShown(*program, ApplyAll(*program, clicks));
+                         }});
     }
-    CompareShown(*program, shown);
 }
 
-void SelectionBehaviour::deselectingByProgramLeavesNoFigure() {
+void StartsWithNothingSelected(const HarnessFactory& make, int) {
+    const auto program = make();
+    Expect("state", program->State(), expected::State(-1, "............"));
+    Expect("update mode", std::to_string(static_cast<int>(program->Mode())), "0");
+}
+
+void DeselectingByProgramLeavesNoFigure(const HarnessFactory& make, int) {
     for (int figure = 0; figure < expected::Figures; ++figure) {
-        const auto program = MakeHarness();
+        const auto program = make();
         program->ClickFigure(figure);
         program->DeselectFigureByProgram(figure);
         // Deselecting raises no click: the periodicals and the report stay.
-        QCOMPARE(Show(program->State()), Show(expected::State(-1, expected::Checks(figure))));
-        QCOMPARE(Show(program->Output()), Show(expected::Report(figure)));
+        Expect("state", program->State(), expected::State(-1, expected::Checks(figure)));
+        Expect("report", program->Output(), expected::Report(figure));
         // And the figure can be chosen again afterwards.
         program->ClickFigure(figure);
-        CompareShown(*program, figure);
+        ExpectShown(*program, figure, "chosen again: ");
     }
 }
 
-void SelectionBehaviour::randomClicksKeepOneConsistentSelection() {
-    // SELECTION_SEED replays a failed run.
-    const quint32 seed = qEnvironmentVariableIsSet("SELECTION_SEED")
-                             ? static_cast<quint32>(qEnvironmentVariableIntValue("SELECTION_SEED"))
-                             : QRandomGenerator::global()->generate();
-    QRandomGenerator random(seed);
-    const auto program = MakeHarness();
-    QString history;
-    for (int step = 0; step < RandomClicks(); ++step) {
-        const int target = random.bounded(expected::Figures + expected::Publications);
-        const QString click = target < expected::Figures
-                                  ? QString("f%1").arg(target)
-                                  : QString("p%1").arg(target - expected::Figures);
+// SELECTION_SEED replays a failed run.
+void RandomClicksKeepOneConsistentSelection(const HarnessFactory& make, int clicks) {
+    const char* replay = std::getenv("SELECTION_SEED");
+    const auto seed = replay != nullptr
+                          ? static_cast<std::uint32_t>(std::strtoul(replay, nullptr, 10))
+                          : std::random_device{}();
+    std::mt19937 random(seed);
+    std::uniform_int_distribution<int> target(0, expected::Figures + expected::Publications - 1);
+    const auto program = make();
+    std::string history;
+    for (int step = 0; step < clicks; ++step) {
+        const int pick = target(random);
+        const std::string click = pick < expected::Figures
+                                      ? "f" + std::to_string(pick)
+                                      : "p" + std::to_string(pick - expected::Figures);
         const int shown = Apply(*program, click);
-        history = (history + ' ' + click).right(60);
-        const std::string want = expected::State(shown, expected::Checks(shown));
-        const bool same = program->State() == want &&
-                          program->Output() == expected::Report(shown) &&
-                          program->Mode() == selection::UpdateMode::Idle;
-        QVERIFY2(same, qPrintable(QString("seed %1, click %2, last clicks ...%3: want %4, got %5")
-                                      .arg(seed)
-                                      .arg(step)
-                                      .arg(history, Show(want), Show(program->State()))));
+        history = (history + ' ' + click);
+        if (history.size() > 60) history.erase(0, history.size() - 60);
+        ExpectShown(*program, shown,
+                    "seed " + std::to_string(seed) + ", click " + std::to_string(step) +
+                        ", last clicks ..." + history + ": ");
     }
+}
+
+}  // namespace
+
+const std::vector<BehaviourCase>& BehaviourCases() {
+    static const std::vector<BehaviourCase> cases = [] {
+        std::vector<BehaviourCase> all{
+            {"starts with nothing selected", StartsWithNothingSelected},
+            {"deselecting by program leaves no figure", DeselectingByProgramLeavesNoFigure},
+            {"random clicks keep one consistent selection", RandomClicksKeepOneConsistentSelection},
+        };
+        AddClickFromStart(all);
+        AddClickSequences(all);
+        return all;
+    }();
+    return cases;
 }

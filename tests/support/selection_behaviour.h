@@ -1,26 +1,29 @@
 #pragma once
 
-#include <QObject>
+// What a user sees after any clicks, whatever view carries the controls: named cases that any
+// test framework can run, each against fresh programs made by the harness factory. A failed
+// case throws BehaviourFailure saying what was wanted and what was found.
+
+#include <functional>
 #include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
 
 #include "tests/support/selection_harness.h"
 
-// What a user sees after any clicks, whatever view carries the controls. A test program
-// derives from this and says which program to drive; every slot here runs against it.
-class SelectionBehaviour : public QObject {
-    Q_OBJECT
+using HarnessFactory = std::function<std::unique_ptr<SelectionHarness>()>;
 
-protected:
-    virtual std::unique_ptr<SelectionHarness> MakeHarness() = 0;
-    // Clicks for the seeded random run; a view that is slow to drive may ask for fewer.
-    virtual int RandomClicks() const { return 5000; }
-
-private slots:
-    void startsWithNothingSelected();
-    void clickFromStart_data();
-    void clickFromStart();
-    void clickSequence_data();
-    void clickSequence();
-    void deselectingByProgramLeavesNoFigure();
-    void randomClicksKeepOneConsistentSelection();
+class BehaviourFailure : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
 };
+
+struct BehaviourCase {
+    std::string name;
+    // `random_clicks` is how long the seeded random run goes; a view slow to drive asks for
+    // fewer.
+    std::function<void(const HarnessFactory& make, int random_clicks)> run;
+};
+
+const std::vector<BehaviourCase>& BehaviourCases();

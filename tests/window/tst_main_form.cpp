@@ -9,7 +9,7 @@
 
 #include "catalogue/run_time_error.h"
 #include "tests/support/expected.h"
-#include "tests/support/selection_behaviour.h"
+#include "tests/support/qt_behaviour.h"
 #include "tests/window/widget_harness.h"
 #include "window/qt/application.h"
 #include "window/qt/main_form.h"
