@@ -3,7 +3,10 @@
 desktop's icon theme, the larger ones the same picture with every pixel enlarged.
 
 Run from the repository root: tools/draw_icon.py
+With --ico PATH it writes only the Windows icon file: 16 and 32 pixels in 256 colours, 48 in
+true colour, 256 as PNG.
 """
+import argparse
 import math
 import pathlib
 import struct
@@ -91,29 +94,86 @@ def write_xpm(grid, path):
     path.write_text("\n".join(lines) + "\n")
 
 
-def write_png(grid, size, path):
-    def rgba(key):
-        value = PALETTE[key]
-        if value == "None":
-            return b"\0\0\0\0"
-        return bytes.fromhex(value[1:]) + b"\xff"
+def rgba(key):
+    value = PALETTE[key]
+    if value == "None":
+        return b"\0\0\0\0"
+    return bytes.fromhex(value[1:]) + b"\xff"
 
+
+def scaled(grid, size):
+    """The picture at `size` pixels, each taking the colour of the drawing's pixel under it."""
+    return [[grid[y * SIZE // size][x * SIZE // size] for x in range(size)] for y in range(size)]
+
+
+def png_bytes(grid, size):
     rows = b""
-    for y in range(size):
-        source = grid[y * SIZE // size]
-        rows += b"\0" + b"".join(rgba(source[x * SIZE // size]) for x in range(size))
+    for row in scaled(grid, size):
+        rows += b"\0" + b"".join(rgba(key) for key in row)
 
     def chunk(kind, data):
         return (struct.pack(">I", len(data)) + kind + data
                 + struct.pack(">I", zlib.crc32(kind + data) & 0xFFFFFFFF))
 
     header = struct.pack(">IIBBBBB", size, size, 8, 6, 0, 0, 0)
-    path.write_bytes(b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header)
-                     + chunk(b"IDAT", zlib.compress(rows, 9)) + chunk(b"IEND", b""))
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header)
+            + chunk(b"IDAT", zlib.compress(rows, 9)) + chunk(b"IEND", b""))
+
+
+def write_png(grid, size, path):
+    path.write_bytes(png_bytes(grid, size))
+
+
+def bmp_bytes(grid, size, paletted):
+    """An icon image in the BMP form: header, colours bottom row first, then the mask."""
+    picture = scaled(grid, size)
+    keys = list(PALETTE)
+    if paletted:
+        colours = b"".join(rgba(key)[2::-1] + b"\0" for key in keys)
+        colours += b"\0\0\0\0" * (256 - len(keys))
+        stride = (size + 3) // 4 * 4
+        pixels = b"".join(bytes(keys.index(key) for key in row).ljust(stride, b"\0")
+                          for row in reversed(picture))
+        bits = 8
+    else:
+        colours = b""
+        pixels = b"".join(b"".join(rgba(key)[2::-1] + rgba(key)[3:] for key in row)
+                          for row in reversed(picture))
+        bits = 32
+    mask_stride = (size + 31) // 32 * 4
+    mask = b""
+    for row in reversed(picture):
+        value = 0
+        for key in row:
+            value = value << 1 | (PALETTE[key] == "None")
+        mask += value.to_bytes((size + 7) // 8, "big").ljust(mask_stride, b"\0")
+    header = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, bits, 0,
+                         len(pixels) + len(mask), 0, 0, 256 if paletted else 0, 0)
+    return header + colours + pixels + mask
+
+
+def write_ico(grid, path):
+    images = [(16, bmp_bytes(grid, 16, True), 256), (32, bmp_bytes(grid, 32, True), 256),
+              (48, bmp_bytes(grid, 48, False), 0), (256, png_bytes(grid, 256), 0)]
+    directory = struct.pack("<HHH", 0, 1, len(images))
+    offset = 6 + 16 * len(images)
+    data = b""
+    for size, image, colours in images:
+        bits = 8 if colours else 32
+        directory += struct.pack("<BBBBHHII", size % 256, size % 256, colours % 256, 0, 1, bits,
+                                 len(image), offset + len(data))
+        data += image
+    path.write_bytes(directory + data)
 
 
 if __name__ == "__main__":
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--ico", type=pathlib.Path, help="write only the Windows icon here")
+    arguments = parser.parse_args()
     picture = draw()
+    if arguments.ico:
+        write_ico(picture, arguments.ico)
+        raise SystemExit(0)
     write_xpm(picture, pathlib.Path("window/qt/icons/hamburger.xpm"))
     for size in (32, 48, 64, 128, 256):
         write_png(picture, size, pathlib.Path(f"window/desktop/icons/{size}.png"))

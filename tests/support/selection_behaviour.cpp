@@ -112,9 +112,9 @@ void RandomClicksKeepOneConsistentSelection(const HarnessFactory& make, int clic
     std::string history;
     for (int step = 0; step < clicks; ++step) {
         const int pick = target(random);
-        const std::string click = pick < expected::Figures
-                                      ? "f" + std::to_string(pick)
-                                      : "p" + std::to_string(pick - expected::Figures);
+        const bool figure = pick < expected::Figures;
+        std::string click(1, figure ? 'f' : 'p');
+        click += std::to_string(figure ? pick : pick - expected::Figures);
         const int shown = Apply(*program, click);
         history = (history + ' ' + click);
         if (history.size() > 60) history.erase(0, history.size() - 60);

@@ -4,10 +4,6 @@
 
 namespace window {
 
-std::string CatalogueRow(catalogue::Table table, int row) {
-    return std::string(catalogue::TableRow(static_cast<int>(table), row));
-}
-
 WidgetSelectionView::WidgetSelectionView(const Figures& figures, QButtonGroup& figure_group,
                                          const Publications& publications, OutputArea& output,
                                          TableReader rows)

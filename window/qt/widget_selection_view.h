@@ -11,14 +11,13 @@
 #include "catalogue/indexes.h"
 #include "catalogue/run_time_error.h"
 #include "selection/selection_view.h"
+#include "selection/table_reader.h"
 #include "window/qt/output_area.h"
 
 namespace window {
 
-using TableReader = std::function<std::string(catalogue::Table, int)>;
-
-// The catalogue's own tables.
-std::string CatalogueRow(catalogue::Table table, int row);
+using selection::CatalogueRow;
+using selection::TableReader;
 
 // The selection's view of the window's controls. Qt signals `toggled` for changes made by the
 // program as for the user's, so the window's click wiring raises the nested clicks.

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <windows.h>
+
+#include <cstddef>
+
+namespace window::win32 {
+
+// Child window identifiers: the kind of control, then its element.
+inline constexpr int OutputId = 100;
+inline constexpr int FrameId = 101;
+inline constexpr int FirstHeadingId = 110;
+inline constexpr int FirstFigureId = 200;
+inline constexpr int FirstPublicationId = 300;
+
+constexpr int FigureId(std::size_t figure) {
+    return FirstFigureId + static_cast<int>(figure);
+}
+constexpr int PublicationId(std::size_t publication) {
+    return FirstPublicationId + static_cast<int>(publication);
+}
+
+// The window class other programs (and the tests' probe) find the window by.
+inline constexpr wchar_t WindowClass[] = L"VazrazhdaneMainForm";
+
+// Resources.
+inline constexpr int AppIcon = 1;
+
+}  // namespace window::win32

@@ -1,0 +1,99 @@
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "catalogue/run_time_error.h"
+#include "selection/selection.h"
+#include "selection/table_reader.h"
+#include "window/win32/win32_selection_view.h"
+
+namespace window::win32 {
+
+// The program's one window in the Windows controls: the figures as auto radio buttons, their
+// periodicals as auto check boxes, the headings and the read-only output box, laid out from
+// the window's description at the monitor's dpi. Clicks, by mouse or keyboard, run the
+// selection; a handler's failure is reported once and ends the program.
+class MainWindow {
+public:
+    // Shows a failed handler's error number and message to the user; a message box unless a
+    // test says otherwise. The window closes afterwards.
+    using FailureReport = std::function<void(HWND owner, int number, const std::string& message)>;
+
+    // Once per process, before the first window.
+    static void Register(HINSTANCE instance);
+
+    // Builds the window with both groups cleared and the assignment in the output box; it is
+    // shown by Show.
+    explicit MainWindow(HINSTANCE instance, selection::TableReader rows = selection::CatalogueRow);
+    ~MainWindow();
+    MainWindow(const MainWindow&) = delete;
+    MainWindow& operator=(const MainWindow&) = delete;
+
+    void Show(int show_command);
+    // The program's message loop; returns its exit status once the window is gone.
+    int Run();
+    // One message through the window's keyboard handling and on to its target.
+    void Deliver(MSG& message);
+
+    // Lays out the window, every control and the font again at `dpi`.
+    void LayOut(int dpi);
+    int Dpi() const { return dpi_; }
+
+    void ReportFailuresWith(FailureReport report) { report_ = std::move(report); }
+
+    HWND Handle() const { return window_; }
+    HWND FigureButton(int figure) const { return figures_.at(static_cast<std::size_t>(figure)); }
+    HWND PublicationBox(int publication) const {
+        return publications_.at(static_cast<std::size_t>(publication));
+    }
+    HWND OutputBox() const { return output_; }
+    Win32SelectionView& View() { return *view_; }
+    const selection::Selection& Selection() const { return *selection_; }
+
+private:
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+    LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
+
+    void CreateControls();
+    HWND Child(const wchar_t* kind, const std::wstring& text, DWORD style, int id);
+    void OnCommand(int id, int code);
+    LRESULT OnControlColour(HDC dc, HWND control);
+    void OnDpiChanged(int dpi, const RECT& suggested);
+    bool OnArrowKey(const MSG& message);
+    void MoveFigureTabStop();
+
+    template <typename Handler>
+    void Dispatch(Handler handler);
+    void Fail(int number, const std::string& message);
+
+    HWND window_ = nullptr;
+    HWND output_ = nullptr;
+    HWND frame_ = nullptr;
+    std::array<HWND, 3> headings_{};
+    Win32SelectionView::Figures figures_{};
+    Win32SelectionView::Publications publications_{};
+    std::vector<HWND> children_;
+    std::vector<HFONT> fitted_fonts_;  // smaller fonts for captions too long for the usual one
+
+    int dpi_ = 96;
+    HFONT font_ = nullptr;
+    HBRUSH heading_brush_;
+    HBRUSH option_brush_;
+    HBRUSH check_brush_;
+    HBRUSH window_brush_;
+
+    std::unique_ptr<Win32SelectionView> view_;
+    std::unique_ptr<selection::Selection> selection_;
+    FailureReport report_;
+    HWND focus_ = nullptr;  // where the focus returns when the window is activated again
+    bool failed_ = false;
+    int exit_code_ = 0;
+};
+
+}  // namespace window::win32
