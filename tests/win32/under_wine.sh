@@ -2,7 +2,13 @@
 # Runs a Windows program under Wine, on an X server of its own, in the Wine prefix named by
 # WINEPREFIX (made on first use, with Liberation Serif standing in for Times New Roman).
 # The program's output goes through a file: Wine's helper processes would keep a pipe open.
+# With --host first, the command is a Linux one that runs Windows programs itself.
 set -eu
+runner=wine
+if [ "${1:-}" = --host ]; then
+    runner=""
+    shift
+fi
 : "${WINEPREFIX:?WINEPREFIX must name the test prefix}"
 export WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 for tool in wine Xvfb; do
@@ -31,6 +37,6 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
 fi
 
 status=0
-wine "$@" >"$output" 2>&1 || status=$?
+$runner "$@" >"$output" 2>&1 || status=$?
 cat "$output"
 exit "$status"

@@ -14,9 +14,13 @@
 namespace window {
 
 bool CanOpenWindow() {
+#if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
+    return true;  // there, a display variable means nothing: the desktop is always there
+#else
     return !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ||
            !qEnvironmentVariableIsEmpty("DISPLAY") ||
            !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+#endif
 }
 
 void SetUpApplication(QApplication& application) {

@@ -1,0 +1,110 @@
+// Reads the program's window from outside, as another Windows program in the same session:
+//   probe OUT state         the window's rectangle, the focused control, and every control's
+//                           id, check state, rectangle and text (line ends as \r and \n)
+//   probe OUT version EXE   the file's version strings and the sizes of its icon
+// Writes UTF-8 to OUT: Wine's helpers would hold a pipe open.
+
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+std::string Utf8(const std::wstring& text) {
+    if (text.empty()) return {};
+    const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
+                                         nullptr, 0, nullptr, nullptr);
+    std::string result(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), result.data(), size,
+                        nullptr, nullptr);
+    return result;
+}
+
+std::string Escaped(const std::wstring& text) {
+    std::string result;
+    for (const char c : Utf8(text)) {
+        if (c == '\r') {
+            result += "\\r";
+        } else if (c == '\n') {
+            result += "\\n";
+        } else {
+            result += c;
+        }
+    }
+    return result;
+}
+
+std::wstring TextOf(HWND window) {
+    wchar_t text[4096];
+    const auto length = SendMessageW(window, WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(text));
+    return std::wstring(text, static_cast<std::size_t>(length));
+}
+
+std::string Rect(HWND window) {
+    RECT rect;
+    GetWindowRect(window, &rect);
+    char line[64];
+    std::snprintf(line, sizeof(line), "%ld %ld %ld %ld", rect.left, rect.top, rect.right,
+                  rect.bottom);
+    return line;
+}
+
+int State(FILE* out) {
+    HWND form = FindWindowW(L"VazrazhdaneMainForm", nullptr);
+    if (form == nullptr) return 3;
+    RECT client;
+    GetClientRect(form, &client);
+    POINT origin{0, 0};
+    ClientToScreen(form, &origin);
+    std::fprintf(out, "window %s client %ld %ld %ld %ld\n", Rect(form).c_str(), origin.x, origin.y,
+                 origin.x + client.right, origin.y + client.bottom);
+    GUITHREADINFO thread{};
+    thread.cbSize = sizeof(thread);
+    GetGUIThreadInfo(GetWindowThreadProcessId(form, nullptr), &thread);
+    std::fprintf(out, "focus %d\n", thread.hwndFocus ? GetDlgCtrlID(thread.hwndFocus) : -1);
+    for (HWND child = GetWindow(form, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        std::fprintf(out, "control %d %d %s %s\n", GetDlgCtrlID(child),
+                     static_cast<int>(SendMessageW(child, BM_GETCHECK, 0, 0)), Rect(child).c_str(),
+                     Escaped(TextOf(child)).c_str());
+    }
+    return 0;
+}
+
+int Version(FILE* out, const wchar_t* file) {
+    DWORD ignored = 0;
+    const DWORD size = GetFileVersionInfoSizeW(file, &ignored);
+    std::string info(size, '\0');
+    if (size == 0 || !GetFileVersionInfoW(file, 0, size, info.data())) return 4;
+    for (const wchar_t* name : {L"FileVersion", L"ProductVersion", L"ProductName",
+                                L"FileDescription", L"LegalCopyright"}) {
+        const std::wstring path = std::wstring(L"\\StringFileInfo\\040204B0\\") + name;
+        wchar_t* value = nullptr;
+        UINT length = 0;
+        if (VerQueryValueW(info.data(), path.c_str(), reinterpret_cast<void**>(&value), &length)) {
+            std::fprintf(out, "%s=%s\n", Utf8(name).c_str(), Utf8(value).c_str());
+        }
+    }
+    HMODULE module = LoadLibraryExW(file, nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    HRSRC group = FindResourceW(module, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(14));  // group icon
+    if (group == nullptr) return 5;
+    const auto* data = static_cast<const BYTE*>(LockResource(LoadResource(module, group)));
+    const int count = data[4] | data[5] << 8;
+    for (int entry = 0; entry < count; ++entry) {
+        const BYTE* at = data + 6 + 14 * entry;  // width, height, colours, -, planes, bits, ...
+        std::fprintf(out, "icon %d %d\n", at[0] == 0 ? 256 : at[0], at[6] | at[7] << 8);
+    }
+    return 0;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t* argv[]) {
+    if (argc < 3) return 2;
+    FILE* out = _wfopen(argv[1], L"wb");
+    if (out == nullptr) return 2;
+    const std::wstring what = argv[2];
+    const int status = what == L"state" ? State(out) : argc > 3 ? Version(out, argv[3]) : 2;
+    std::fclose(out);
+    return status;
+}

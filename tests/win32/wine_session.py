@@ -1,0 +1,180 @@
+"""The Windows program end to end under Wine: started as a user starts it, clicked with the
+mouse (also right of a caption, on the control's coloured part) and driven with Tab, Space
+and the arrow keys through the X server, its state read from outside by the probe program,
+a screenshot kept, and closed with Alt+F4, ending with status 0.
+
+Run through under_wine.sh --host, which gives it an X server and a Wine prefix:
+    wine_session.py PROGRAM.exe PROBE.exe SCREENSHOT.png
+"""
+import os
+import subprocess
+import sys
+import tempfile
+import time
+
+FIGURES = ["Петко Славейков", "Марко Балабанов", "Драган Цанков", "Любен Каравелов",
+           "Георги Раковски", "Христо Ботев", "Добри Войников"]
+PUBLICATIONS = ['"Македония"', '"Гайда"', '"Право"', '"Век"', 'униатски в-к "България"',
+                '"Свобода"', '"Независимост"', '"Дунавски лебед"', '"Бранител"',
+                '"Дума на българските емигранти"', '"Знаме"', '"Дунавска зора"']
+PUBLISHER = [0, 0, 1, 1, 2, 3, 3, 4, 4, 5, 5, 6]
+ASSIGNMENT = "".join(line + "\r\n" for line in [
+    "Да се реализира проект, представящ междупредметни връзки История и Информатика.",
+    "Тема на проекта: История - Възраждане, печатни издания.",
+    "В група от N броя радиобутони да се представят имената на възрожденци, издаващи "
+    "периодични печатни издания.",
+    "Названията на печатните издания да се представят като група от K броя бутони за "
+    "опционален избор.",
+    "Имената и в двете групи са уникални и числата N и K са различни, като N е по-малко от K.",
+    "При събитие On-Click върху елемент от едната група проектът да извежда адекватна релация "
+    "между възрожденец и издаваните от него периодични издания.",
+    "Прочетете допълнителен материал за периода на Възраждане и издаваните печатни издания.",
+    "В проекта са представени възрожденците: Петко Славейков, Марко Балабанов, Драган Цанков, "
+    "Любен Каравелов, Георги Раковски, Христо Ботев и Добри Войников, както и издаваните от "
+    'тях: "Бранител", "Век", "Гайда", "Дума на българските емигранти", "Дунавска зора", '
+    '"Дунавски лебед", "Знаме", "Македония", "Независимост", "Право", "Свобода", "Бранител" и '
+    'униатския в-к "България".'])
+OUTPUT, FIGURE, PUBLICATION = 100, 200, 300
+
+
+def report(figure):
+    lines = ["Възрожденец: " + FIGURES[figure], "Издания: "]
+    lines += [PUBLICATIONS[j] for j in range(12) if PUBLISHER[j] == figure]
+    return "".join(line + "\r\n" for line in lines)
+
+
+def fail(message):
+    print("FAIL: " + message)
+    raise SystemExit(1)
+
+
+def probe_state(probe):
+    """The window as the probe reads it, or None while there is no window."""
+    with tempfile.TemporaryDirectory() as folder:
+        out = os.path.join(folder, "state.txt")
+        if subprocess.run(["wine", probe, out, "state"]).returncode != 0:
+            return None
+        return parse(lines_of(out))
+
+
+def lines_of(path):
+    with open(path, encoding="utf-8") as lines:
+        return [line.rstrip("\n") for line in lines]
+
+
+def parse(lines):
+    state = {"controls": {}}
+    for line in lines:
+        kind, rest = line.split(" ", 1)
+        if kind == "window":
+            numbers = [int(w) for w in rest.split()[:4]]
+            state["window"] = numbers
+        elif kind == "focus":
+            state["focus"] = int(rest)
+        elif kind == "control":
+            parts = rest.split(" ", 6)
+            text = parts[6] if len(parts) > 6 else ""
+            state["controls"][int(parts[0])] = {
+                "check": int(parts[1]), "rect": [int(w) for w in parts[2:6]],
+                "text": text.replace("\\r", "\r").replace("\\n", "\n")}
+    return state
+
+
+def shown(state):
+    """(selected figure or -1, checks as 'x.' string, output text)."""
+    controls = state["controls"]
+    figures = [f for f in range(7) if controls[FIGURE + f]["check"] == 1]
+    checks = "".join("x" if controls[PUBLICATION + j]["check"] == 1 else "." for j in range(12))
+    return (figures[0] if len(figures) == 1 else -1 if not figures else -2, checks,
+            controls[OUTPUT]["text"])
+
+
+def expect_figure(probe, figure, what):
+    want = (figure, "".join("x" if PUBLISHER[j] == figure else "." for j in range(12)),
+            report(figure))
+    deadline = time.monotonic() + 10
+    while True:
+        got = shown(probe_state(probe))
+        if got == want:
+            return
+        if time.monotonic() > deadline:
+            fail(f"{what}: want {want}, got {got}")
+        time.sleep(0.2)
+
+
+def expect_focus(probe, control, what):
+    deadline = time.monotonic() + 10
+    while probe_state(probe)["focus"] != control:
+        if time.monotonic() > deadline:
+            fail(f"{what}: focus on {probe_state(probe)['focus']}, want {control}")
+        time.sleep(0.2)
+
+
+def click(state, control, right_part=False):
+    left, top, right, bottom = state["controls"][control]["rect"]
+    x = right - 6 if right_part else (left + right) // 2
+    subprocess.run(["xdotool", "mousemove", str(x), str((top + bottom) // 2), "click", "1"],
+                   check=True)
+
+
+def keys(*names):
+    for name in names:
+        subprocess.run(["xdotool", "key", name], check=True)
+        time.sleep(0.3)
+
+
+def main(program, probe, screenshot):
+    log = open(os.path.join(os.path.dirname(screenshot) or ".", "wine-session.log"), "w")
+    process = subprocess.Popen(["wine", program], stdout=log, stderr=log)
+    deadline = time.monotonic() + 60
+    state = None
+    while state is None:
+        if time.monotonic() > deadline:
+            fail("the window never appeared")
+        time.sleep(0.5)
+        state = probe_state(probe)
+
+    figure, checks, output = shown(state)
+    if (figure, checks) != (-1, "............"):
+        fail(f"at start: figure {figure}, checks {checks}")
+    if output != ASSIGNMENT:
+        fail(f"at start the output is {output!r}")
+    if state["focus"] != OUTPUT:
+        fail(f"at start the focus is on {state['focus']}")
+
+    click(state, FIGURE + 2)
+    expect_figure(probe, 2, "mouse on figure 2")
+    click(state, PUBLICATION + 9, right_part=True)
+    expect_figure(probe, 5, "mouse right of periodical 9's caption")
+    click(state, FIGURE + 0, right_part=True)
+    expect_figure(probe, 0, "mouse right of figure 0's caption")
+    keys("Down")
+    expect_figure(probe, 5, "Down from figure 0")
+    keys("Tab")
+    expect_focus(probe, PUBLICATION + 1, "Tab after figure 5")
+    keys("space")
+    expect_figure(probe, 0, "Space on periodical 1")
+    keys("shift+Tab")
+    expect_focus(probe, FIGURE + 0, "Shift+Tab into the figures")
+
+    subprocess.run(["import", "-window", "root", screenshot], check=True)
+    left, top, right, bottom = probe_state(probe)["controls"][PUBLICATION + 3]["rect"]
+    colour = subprocess.run(
+        ["convert", screenshot, "-format", f"%[pixel:p{{{right - 3},{(top + bottom) // 2}}}]",
+         "info:"], capture_output=True, text=True, check=True).stdout
+    if colour not in ("srgb(192,255,255)", "rgb(192,255,255)"):
+        fail(f"periodical 3 shows {colour}, want light cyan")
+
+    keys("alt+F4")
+    try:
+        status = process.wait(timeout=20)
+    except subprocess.TimeoutExpired:
+        process.kill()
+        fail("Alt+F4 did not end the program")
+    if status != 0:
+        fail(f"the program ended with status {status}")
+    print("1 passed, 0 failed")
+
+
+if __name__ == "__main__":
+    main(*sys.argv[1:4])
