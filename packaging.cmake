@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Vazrazhdane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package: `cmake --build --preset app --target package` writes it into build/app.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME vazrazhdane)

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vazrazhdane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The least any Qt window with text costs: a bare widget holding one label in the program's
 // font, ended at its first paint.
 #include <QApplication>

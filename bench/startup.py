@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Vazrazhdane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Start-up benchmark: the program's window against the floor Qt sets for any window with text.
 
 Runs bench_main_form (the program's own start-up) and bench_floor (a bare widget with one label

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vazrazhdane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The fixed data of the program: who published what. Every caption is shown to pupils exactly

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vazrazhdane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "catalogue/run_time_error.h"
 
 namespace catalogue {

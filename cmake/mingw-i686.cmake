@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Vazrazhdane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Cross-building for i686 Windows with Debian's MinGW-w64 (the posix thread model).
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR i686)

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vazrazhdane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "selection/selection.h"
 
 #include "catalogue/numeric_value.h"

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Vazrazhdane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Draws the program's icon, a 32 x 32 hamburger: an XPM for the window, and PNGs for the
 desktop's icon theme, the larger ones the same picture with every pixel enlarged.
 

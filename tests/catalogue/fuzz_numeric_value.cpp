@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vazrazhdane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // libFuzzer target for the one place where the program reads text as data: any bytes read as
 // a number, and any double converted to an index, either give a value or raise the overflow
 // error, and the value is the nearest integer, halves to even.

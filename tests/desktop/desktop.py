@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Vazrazhdane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A real desktop session for end-to-end tests: a private X server, the program started in it
 with its accessibility bridge on, and the program's accessible tree as a screen reader sees it.
 

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Vazrazhdane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The window as a screen reader meets it, over AT-SPI: what it can read, and that acting on a
 control through it does what a click does.
 

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Vazrazhdane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """End to end under a real X server: xdotool moves the mouse and presses keys as a pupil
 would, and the result is read from outside the program through its accessible tree.
 

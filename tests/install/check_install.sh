@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The Vazrazhdane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a scratch folder, as a package would into /usr, and checks that every
 # file lands where the desktop looks for it, under the one application id, and nothing else.
 # usage: check_install.sh BUILD_DIR APP_ID

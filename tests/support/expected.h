@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vazrazhdane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // What the program must show, written out by hand rather than computed from the catalogue, so

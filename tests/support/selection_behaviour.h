@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vazrazhdane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // What a user sees after any clicks, whatever view carries the controls: named cases that any

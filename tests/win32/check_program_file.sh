@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The Vazrazhdane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The program file carries version 1.00, its name and the icon at 16, 32, 48 and 256 pixels.
 set -eu
 program=$1

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vazrazhdane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Reads the program's window from outside, as another Windows program in the same session:
 //   probe OUT state         the window's rectangle, the focused control, and every control's
 //                           id, check state, rectangle and text (line ends as \r and \n)

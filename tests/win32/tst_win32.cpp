@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vazrazhdane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The Windows window under test, in-process: the shared behaviour cases against controls in
 // memory and against the real window by mouse and by keyboard, then what only this window
 // does. Prints one line per case and closes with "N passed, N failed".

@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The Vazrazhdane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a Windows program under Wine, on an X server of its own, in the Wine prefix named by
 # WINEPREFIX (made on first use, with Liberation Serif standing in for Times New Roman).
 # The program's output goes through a file: Wine's helper processes would keep a pipe open.

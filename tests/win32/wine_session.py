@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Vazrazhdane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The Windows program end to end under Wine: started as a user starts it, clicked with the
 mouse (also right of a caption, on the control's coloured part) and driven with Tab, Space
 and the arrow keys through the X server, its state read from outside by the probe program,

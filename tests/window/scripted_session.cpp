@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vazrazhdane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program's life in brief, for memory checkers: start as the program does, a few clicks on
 // figures and periodicals, then the window closed. Exits with the program's own status.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vazrazhdane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Long random use of the real window: mouse clicks, Space and arrow keys on any figure or
 // periodical, the selected or checked ones included. After every action the window must show
 // exactly what a model of the program, written here from the expected data alone, says.
