@@ -21,7 +21,11 @@ png_size() {  # width x height from the PNG header
 
 expected="usr/bin/vazrazhdane
 usr/share/applications/$id.desktop
-usr/share/metainfo/$id.metainfo.xml"
+usr/share/metainfo/$id.metainfo.xml
+usr/share/doc/vazrazhdane/copyright
+usr/share/doc/vazrazhdane/changelog.gz
+usr/share/man/man1/vazrazhdane.1.gz
+usr/share/man/bg/man1/vazrazhdane.1.gz"
 for size in 32 48 64 128 256; do
     icon="usr/share/icons/hicolor/${size}x${size}/apps/$id.png"
     expected="$expected

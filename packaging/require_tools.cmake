@@ -1,0 +1,11 @@
+# SPDX-FileCopyrightText: 2026 The Vazrazhdane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Read by CPack before it makes the Debian package.
+foreach(tool dpkg-shlibdeps file)
+    find_program(found_${tool} ${tool})
+    if(NOT found_${tool})
+        message(FATAL_ERROR "${tool} is missing, so the package's dependencies cannot be "
+                            "computed. Run `tools/setup package` (Debian packages dpkg-dev "
+                            "and file) and make the package again.")
+    endif()
+endforeach()
