@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
 # SPDX-FileCopyrightText: 2026 The Vazrazhdane developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Draws the program's icon, a 32 x 32 hamburger: an XPM for the window, and PNGs for the
-desktop's icon theme, the larger ones the same picture with every pixel enlarged.
+"""Draws the program's icon, a 32 x 32 hamburger: PNGs for the window and the desktop's icon
+theme, the larger ones the same picture with every pixel enlarged.
 
 Run from the repository root: tools/draw_icon.py
 With --ico PATH it writes only the Windows icon file: 16 and 32 pixels in 256 colours, 48 in
@@ -86,16 +86,6 @@ def draw():
     return outlined
 
 
-def write_xpm(grid, path):
-    lines = ["/* XPM */", "static const char *hamburger[] = {",
-             f'"{SIZE} {SIZE} {len(PALETTE)} 1",']
-    lines += [f'"{key} c {value}",' for key, value in PALETTE.items()]
-    lines += [f'"{"".join(row)}",' for row in grid]
-    lines[-1] = lines[-1].rstrip(",")
-    lines.append("};")
-    path.write_text("\n".join(lines) + "\n")
-
-
 def rgba(key):
     value = PALETTE[key]
     if value == "None":
@@ -176,6 +166,5 @@ if __name__ == "__main__":
     if arguments.ico:
         write_ico(picture, arguments.ico)
         raise SystemExit(0)
-    write_xpm(picture, pathlib.Path("window/qt/icons/hamburger.xpm"))
     for size in (32, 48, 64, 128, 256):
         write_png(picture, size, pathlib.Path(f"window/desktop/icons/{size}.png"))

@@ -5,11 +5,32 @@ would, and the result is read from outside the program through its accessible tr
 
 usage: x11_session.py PROGRAM SCREENSHOT
 """
+import os
+import re
+import subprocess
 import sys
 
 import pyatspi
 
 import desktop
+
+
+def check_desktop_integration(session):
+    """Docks link the window to its menu entry by WM_CLASS, and show its own large icons."""
+    entry = os.path.join(os.path.dirname(__file__), "..", "..", "window", "desktop",
+                         "example.vazrazhdane.pechat.desktop")
+    with open(entry, encoding="utf-8") as lines:
+        wm_class = [line.split("=", 1)[1].strip() for line in lines
+                    if line.startswith("StartupWMClass=")]
+    said = subprocess.run(["xprop", "-len", "1000000", "-id", session.window, "WM_CLASS",
+                           "_NET_WM_ICON"],
+                          env=session.environment, capture_output=True, text=True).stdout
+    if not wm_class or '"%s"' % wm_class[0] not in said.split("\n")[0]:
+        desktop.fail("WM_CLASS %r does not name the desktop entry's %r"
+                     % (said.split("\n")[0], wm_class))
+    sizes = set(re.findall(r"Icon \((\d+) x \d+\)", said))
+    if sizes != {"32", "48", "64", "128", "256"}:
+        desktop.fail("the window offers icons of %s pixels" % sorted(sizes, key=int))
 
 
 def main(program, screenshot):
@@ -29,6 +50,7 @@ def main(program, screenshot):
 
         desktop.wait_for_state(controls, "figure - checks ............",
                                controls.output_text(), "start")
+        check_desktop_integration(session)
         if not controls.output_text().startswith("Да се реализира проект"):
             desktop.fail("the window opened without the assignment text")
 

@@ -31,10 +31,16 @@ void SetUpApplication(QApplication& application) {
     QApplication::setApplicationDisplayName(ProgramName());
     QApplication::setApplicationVersion(QStringLiteral(PROGRAM_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral(APP_ID));
-    // Read as XPM by Qt's own reader, so that no image-format plugin is loaded for it.
-    QImageReader icon(QStringLiteral(":/icons/hamburger.xpm"), "xpm");
-    icon.setAutoDetectImageFormat(false);
-    application.setWindowIcon(QPixmap::fromImage(icon.read()));
+    // Every size the desktop's icon theme has, so that task bars and window switchers need not
+    // enlarge a small one. Read by Qt's built-in PNG reader, naming the format, so that no
+    // image-format plugin is loaded for them.
+    QIcon icon;
+    for (const int size : {32, 48, 64, 128, 256}) {
+        QImageReader picture(QStringLiteral(":/icons/%1.png").arg(size), "png");
+        picture.setAutoDetectImageFormat(false);
+        icon.addPixmap(QPixmap::fromImage(picture.read()));
+    }
+    application.setWindowIcon(icon);
 
     // Qt's own texts (the output area's menu, the error box's button) in Bulgarian, when Qt's
     // translations are installed.
