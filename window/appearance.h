@@ -23,6 +23,7 @@ inline constexpr Rgb HeadingColour{255, 192, 128};  // light orange
 inline constexpr Rgb OptionColour{192, 255, 192};   // light green
 inline constexpr Rgb CheckColour{192, 255, 255};    // light cyan
 inline constexpr Rgb TextColour{0, 0, 0};
+inline constexpr Rgb MarkBoxColour{255, 255, 255};  // inside an option's circle or a check box
 
 // Every control's font.
 inline constexpr std::string_view FontFace = "Times New Roman";

@@ -5,10 +5,12 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <cmath>
 
 #include "catalogue/run_time_error.h"
 #include "tests/support/expected.h"
@@ -58,6 +60,7 @@ private slots:
     void captions();
     void geometryAndColours_data();
     void geometryAndColours();
+    void readableUnderADarkTheme();
     void tabOrderFollowsTabIndexes();
     void tabKeyWalksTheChain();
     void labelsTakeNoFocus();
@@ -187,9 +190,52 @@ void TstMainForm::geometryAndColours() {
     QCOMPARE(placed, QRect(Pixels(twips.x()), Pixels(twips.y()), Pixels(twips.width()),
                            Pixels(twips.height())));
     QCOMPARE(widget->font().family(), "Times New Roman");
-    QCOMPARE(widget->font().pointSize(), 12);
-    QCOMPARE(QFontInfo(widget->font()).family(), "Liberation Serif");
+    // Times New Roman itself where it is installed, else its metric twin.
+    const QString face = QFontInfo(widget->font()).family();
+    QVERIFY2(face == "Times New Roman" || face == "Liberation Serif", qPrintable(face));
+    if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        // A caption too long for the window's font gets a smaller one, never a cut.
+        QVERIFY(button->font().pointSizeF() <= 12 && button->font().pointSizeF() >= 8);
+        QVERIFY2(button->sizeHint().width() <= button->width(),
+                 qPrintable(QString("needs %1 px").arg(button->sizeHint().width())));
+    } else {
+        QCOMPARE(widget->font().pointSize(), 12);
+    }
     if (colour.isValid()) QCOMPARE(SeenColour(widget), colour);
+}
+
+// Under a dark colour scheme, every fixed background keeps dark text (7:1 at least), and the
+// output area keeps the scheme's own colours.
+void TstMainForm::readableUnderADarkTheme() {
+    const QPalette before = QApplication::palette();
+    QPalette dark(QColor(40, 40, 40), QColor(30, 30, 30));
+    dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
+    dark.setColor(QPalette::ButtonText, QColor(230, 230, 230));
+    dark.setColor(QPalette::Text, QColor(240, 240, 240));
+    dark.setColor(QPalette::Base, QColor(20, 20, 20));
+    QApplication::setPalette(dark);
+    window::MainForm form;
+    QApplication::setPalette(before);
+    const auto luminance = [](const QColor& colour) {
+        const auto linear = [](double c) {
+            return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
+               0.0722 * linear(colour.blueF());
+    };
+    for (QWidget* widget :
+         form.findChildren<QWidget*>(QRegularExpression("^(Label1|Option1|Check1)_"))) {
+        const QPalette& palette = widget->palette();
+        const double text = luminance(palette.color(widget->foregroundRole()));
+        const double back = luminance(palette.color(widget->backgroundRole()));
+        const double contrast = (std::max(text, back) + 0.05) / (std::min(text, back) + 0.05);
+        QVERIFY2(contrast >= 7, qPrintable(widget->objectName() + QString(": %1").arg(contrast)));
+        if (qobject_cast<QAbstractButton*>(widget)) {
+            QCOMPARE(palette.color(QPalette::Text), QColor(Qt::black));  // the mark
+        }
+    }
+    QCOMPARE(form.Output()->palette().color(QPalette::Base), dark.color(QPalette::Base));
+    QCOMPARE(form.Output()->palette().color(QPalette::Text), dark.color(QPalette::Text));
 }
 
 void TstMainForm::tabOrderFollowsTabIndexes() {
@@ -408,6 +454,17 @@ protected:
     int RandomClicks() const override { return 2000; }
 };
 
+// The whole coloured rectangle takes the click, not only the mark and the caption.
+class MouseOnTheRightBehaviour : public SelectionBehaviour {
+    Q_OBJECT
+
+protected:
+    std::unique_ptr<SelectionHarness> MakeHarness() override {
+        return MakeWidgetHarness(Input::MouseOnTheRight);
+    }
+    int RandomClicks() const override { return 500; }
+};
+
 class KeyboardBehaviour : public SelectionBehaviour {
     Q_OBJECT
 
@@ -422,9 +479,11 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     TstMainForm window_tests;
     MouseBehaviour mouse;
+    MouseOnTheRightBehaviour mouse_on_the_right;
     KeyboardBehaviour keyboard;
     int failed = QTest::qExec(&window_tests, argc, argv);
     failed += QTest::qExec(&mouse, argc, argv);
+    failed += QTest::qExec(&mouse_on_the_right, argc, argv);
     failed += QTest::qExec(&keyboard, argc, argv);
     return failed == 0 ? 0 : 1;
 }

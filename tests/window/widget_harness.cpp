@@ -41,8 +41,9 @@ private:
     static constexpr int expected_figures = 7;
 
     void Press(QWidget* control) {
-        if (input_ == Input::Mouse) {
-            QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(8, control->height() / 2));
+        if (input_ != Input::Keyboard) {
+            const int x = input_ == Input::Mouse ? 8 : control->width() - 4;
+            QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(x, control->height() / 2));
         } else {
             control->setFocus(Qt::TabFocusReason);
             QTest::keyClick(control, Qt::Key_Space);

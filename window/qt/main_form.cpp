@@ -30,12 +30,48 @@ QString Text(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-void Paint(QWidget* widget, const appearance::Rgb& colour) {
+QColor Colour(const appearance::Rgb& rgb) {
+    return {rgb.red, rgb.green, rgb.blue};
+}
+
+// A fixed background comes with fixed text, and for option buttons and check boxes fixed
+// marks, so that a dark theme's light text never lands on a light background.
+void Paint(QWidget* widget, const appearance::Rgb& colour, bool with_mark = false) {
     QPalette palette = widget->palette();
-    palette.setColor(widget->backgroundRole(), QColor(colour.red, colour.green, colour.blue));
+    palette.setColor(widget->backgroundRole(), Colour(colour));
+    palette.setColor(QPalette::WindowText, Colour(appearance::TextColour));
+    palette.setColor(QPalette::ButtonText, Colour(appearance::TextColour));
+    if (with_mark) {
+        palette.setColor(QPalette::Base, Colour(appearance::MarkBoxColour));
+        palette.setColor(QPalette::Text, Colour(appearance::TextColour));
+    }
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
 }
+
+// The caption in the window's font if it fits beside the mark; otherwise in a font just small
+// enough, so that no caption is cut whatever face stands in for Times New Roman.
+void FitCaption(QAbstractButton* button) {
+    QFont font = button->font();
+    const qreal smallest = font.pointSizeF() * 2 / 3;
+    while (button->sizeHint().width() > button->width() && font.pointSizeF() > smallest) {
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+        button->setFont(font);
+    }
+}
+
+// Option buttons and check boxes take a click anywhere on their coloured rectangle, not only
+// on the mark and the caption.
+template <typename Button>
+class WholeButton : public Button {
+public:
+    using Button::Button;
+
+protected:
+    bool hitButton(const QPoint& position) const override {
+        return this->rect().contains(position);
+    }
+};
 
 // A group with a thin etched border and the window's own colour inside; the style's group box
 // would tint its inside.
@@ -95,10 +131,11 @@ void MainForm::BuildFigures() {
     frame->setAccessibleName(Text(texts::FiguresGroupName));
     figure_group_ = new QButtonGroup(this);
     for (int figure = 0; figure < catalogue::FigureCount; ++figure) {
-        auto* button = new QRadioButton(Text(catalogue::FigureCaption(figure)), frame);
+        auto* button = new WholeButton<QRadioButton>(Text(catalogue::FigureCaption(figure)), frame);
         button->setObjectName(QStringLiteral("Option1_%1").arg(figure));
         Placed(button, layout::OptionPlace(Element(figure)));
-        Paint(button, appearance::OptionColour);
+        Paint(button, appearance::OptionColour, true);
+        FitCaption(button);
         figure_group_->addButton(button, figure);
         figures_[Element(figure)] = button;
     }
@@ -113,11 +150,13 @@ void MainForm::BuildPublications() {
     group->setAccessibleName(Text(texts::PublicationsGroupName));
     group->setFlat(true);
     for (int publication = 0; publication < catalogue::PublicationCount; ++publication) {
-        auto* box = new QCheckBox(Text(catalogue::PublicationCaption(publication)), group);
+        auto* box =
+            new WholeButton<QCheckBox>(Text(catalogue::PublicationCaption(publication)), group);
         box->setObjectName(QStringLiteral("Check1_%1").arg(publication));
         Placed(box, {0, layout::CheckTop[Element(publication)] - layout::FirstCheckTop,
                      layout::CheckWidth, layout::CheckHeight});
-        Paint(box, appearance::CheckColour);
+        Paint(box, appearance::CheckColour, true);
+        FitCaption(box);
         publications_[Element(publication)] = box;
     }
 }
