@@ -20,6 +20,9 @@ std::string Checks(int figure);
 // The figure who published `publication`.
 int Publisher(int publication);
 
+// The output area's whole text at start, written out here character by character.
+std::string AssignmentText();
+
 // Compact state for comparisons: "figure 2 checks ....x.......", "figure - checks ...".
 std::string State(int selected_figure, const std::string& checks);
 

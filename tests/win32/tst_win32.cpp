@@ -139,6 +139,8 @@ void TabIntoTheFiguresSelectsNothing() {
     form.Show(SW_SHOWNORMAL);
     Pump(form);
     Require(GetFocus() == form.OutputBox(), "the focus starts in the output box");
+    Require(window::win32::TextOf(form.OutputBox()) == expected::AssignmentText(),
+            "the output box starts with the assignment");
     Key(form, VK_TAB);
     Key(form, VK_TAB);
     Require(GetFocus() == form.FigureButton(4), "two Tabs reach the first figure");
