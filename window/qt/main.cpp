@@ -3,9 +3,29 @@
 
 #include <QApplication>
 #include <cstdio>
+#include <cstdlib>
 
 #include "window/qt/application.h"
 #include "window/qt/main_form.h"
+
+namespace {
+
+QtMessageHandler qt_handler = nullptr;
+
+// Qt ends the program with an abort when no display platform will start; the pupil reads the
+// program's own words instead, and the status is the one for no display.
+void EndWithoutPlatform(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (type == QtFatalMsg && text.contains(QLatin1String("platform plugin"))) {
+        std::fputs(
+            "Нито една графична платформа не може да се стартира: прозорецът не може да се "
+            "отвори.\nNo display platform could start: the window cannot open.\n",
+            stderr);
+        std::_Exit(window::NoDisplayExitCode);
+    }
+    if (qt_handler != nullptr) qt_handler(type, context, text);
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
     if (!window::CanOpenWindow()) {
@@ -16,7 +36,9 @@ int main(int argc, char* argv[]) {
             stderr);
         return window::NoDisplayExitCode;
     }
+    qt_handler = qInstallMessageHandler(EndWithoutPlatform);
     QApplication application(argc, argv);
+    qInstallMessageHandler(qt_handler);
     const auto form = window::StartProgram(application);
     return QApplication::exec();
 }
