@@ -31,7 +31,6 @@ inline constexpr std::array<std::string_view, 3> Heading{
 inline constexpr std::string_view FiguresGroupName = "Възрожденци";
 inline constexpr std::string_view PublicationsGroupName = "Издания";
 inline constexpr std::string_view OutputName = "Справка";
-inline constexpr std::string_view OutputDescription = "Избраният възрожденец и неговите издания";
 
 // What the user reads when a handler fails, before the program ends.
 inline std::string RunTimeErrorMessage(int number, std::string_view message) {

@@ -46,6 +46,8 @@ def main(program):
     with desktop.Session(program) as session:
         frame = session.frame
         check(frame.name == desktop.TITLE, "window named %r" % frame.name)
+        # A frame, so that the screen reader's "speak title bar" command finds the title.
+        check(frame.getRole() == pyatspi.ROLE_FRAME, "window is a %s" % frame.getRoleName())
         controls = desktop.Controls(frame)
 
         check(controls.radio_names == sorted(desktop.FIGURES),
@@ -54,6 +56,9 @@ def main(program):
               "check boxes %s, want the twelve periodicals" % controls.box_names)
         check(controls.output is not None, "no single text area in the tree")
         check(controls.output.name == "Справка", "output named %r" % controls.output.name)
+        # Nothing that is true of the report alone: at first the output holds the assignment.
+        check(controls.output.description == "",
+              "output described as %r" % controls.output.description)
         check(controls.output_text().startswith("Да се реализира проект"),
               "output reads %r" % controls.output_text()[:40])
         panels = sorted(n.name for n in controls.nodes if n.getRole() == pyatspi.ROLE_PANEL)

@@ -3,6 +3,7 @@
 
 #include "window/qt/application.h"
 
+#include <QAccessibleWidget>
 #include <QIcon>
 #include <QImageReader>
 #include <QLibraryInfo>
@@ -26,7 +27,21 @@ bool CanOpenWindow() {
 #endif
 }
 
+namespace {
+
+// The window is a frame to screen readers, as any application window is, so that their
+// "speak title bar" command reads its title; Qt's default for a plain widget is a filler.
+QAccessibleInterface* WindowAsFrame(const QString& class_name, QObject* object) {
+    if (class_name == QLatin1String("window::MainForm") && object->isWidgetType()) {
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+    }
+    return nullptr;
+}
+
+}  // namespace
+
 void SetUpApplication(QApplication& application) {
+    QAccessible::installFactory(WindowAsFrame);
     QApplication::setApplicationName(QStringLiteral("vazrazhdane"));
     QApplication::setApplicationDisplayName(ProgramName());
     QApplication::setApplicationVersion(QStringLiteral(PROGRAM_VERSION));

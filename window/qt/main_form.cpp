@@ -165,7 +165,6 @@ void MainForm::BuildOutput() {
     output_ = Placed(new OutputArea(this), layout::Output);
     output_->setObjectName(QStringLiteral("Text1_0"));
     output_->setAccessibleName(Text(texts::OutputName));
-    output_->setAccessibleDescription(Text(texts::OutputDescription));
 }
 
 void MainForm::ChainTabOrder() {
