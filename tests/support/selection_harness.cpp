@@ -15,6 +15,16 @@ std::string SelectionHarness::State() const {
     return expected::State(SelectedFigure(), checks);
 }
 
+int SelectionHarness::OnlySelected(const std::function<bool(int figure)>& selected) {
+    int found = -1;
+    for (int figure = 0; figure < expected::Figures; ++figure) {
+        if (!selected(figure)) continue;
+        if (found != -1) return -2;
+        found = figure;
+    }
+    return found;
+}
+
 namespace {
 
 class MemoryHarness : public SelectionHarness {

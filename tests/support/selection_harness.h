@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -27,6 +28,11 @@ public:
 
     // "figure 2 checks ....x......."
     std::string State() const;
+
+protected:
+    // For harnesses that read each option button: the one selected, -1 when none is, -2 when
+    // several are (never right).
+    static int OnlySelected(const std::function<bool(int figure)>& selected);
 };
 
 // The program's logic over controls kept in memory.

@@ -20,15 +20,9 @@ public:
 
     // Read from the controls themselves, not from what the view remembers.
     int SelectedFigure() const override {
-        int selected = -1;
-        for (int figure = 0; figure < 7; ++figure) {
-            if (SendMessageW(window_.FigureButton(figure), BM_GETCHECK, 0, 0) != BST_CHECKED) {
-                continue;
-            }
-            if (selected != -1) return -2;  // two at once: never right
-            selected = figure;
-        }
-        return selected;
+        return OnlySelected([this](int figure) {
+            return SendMessageW(window_.FigureButton(figure), BM_GETCHECK, 0, 0) == BST_CHECKED;
+        });
     }
     bool IsChecked(int publication) const override {
         return SendMessageW(window_.PublicationBox(publication), BM_GETCHECK, 0, 0) == BST_CHECKED;

@@ -23,13 +23,7 @@ public:
     }
 
     int SelectedFigure() const override {
-        int selected = -1;
-        for (int figure = 0; figure < expected_figures; ++figure) {
-            if (!form_.FigureButton(figure)->isChecked()) continue;
-            if (selected != -1) return -2;  // two at once: never right
-            selected = figure;
-        }
-        return selected;
+        return OnlySelected([this](int figure) { return form_.FigureButton(figure)->isChecked(); });
     }
     bool IsChecked(int publication) const override {
         return form_.PublicationBox(publication)->isChecked();
@@ -38,8 +32,6 @@ public:
     selection::UpdateMode Mode() const override { return form_.Selection().Mode(); }
 
 private:
-    static constexpr int expected_figures = 7;
-
     void Press(QWidget* control) {
         if (input_ != Input::Keyboard) {
             const int x = input_ == Input::Mouse ? 8 : control->width() - 4;
