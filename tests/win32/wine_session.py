@@ -114,9 +114,10 @@ def main(program, probe, screenshot):
     process = subprocess.Popen(["wine", program], stdout=log, stderr=log)
     deadline = time.monotonic() + 60
     state = None
-    while state is None:
+    # The class is found as soon as the window exists; the focus arrives once it is shown.
+    while state is None or state["focus"] == -1:
         if time.monotonic() > deadline:
-            fail("the window never appeared")
+            fail("the window never appeared" if state is None else "no control took the focus")
         time.sleep(0.5)
         state = probe_state(probe)
 
