@@ -5,6 +5,7 @@
 
 #include <qdrawutil.h>
 #include <QFont>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPalette>
 #include <map>
@@ -93,6 +94,12 @@ MainForm::MainForm(TableReader rows, QWidget* parent) : QWidget(parent) {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFixedSize(layout::Pixels(layout::ClientWidth), layout::Pixels(layout::ClientHeight));
+    // A Wayland compositor may maximize any window, through the title bar Qt draws there, and
+    // cuts off a program whose window then keeps its size. There the window may grow, its
+    // controls staying where they are, and comes back to its size when restored.
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    }
     // Where Times New Roman is missing, fontconfig gives its metric twin, Liberation Serif.
     setFont(QFont(Text(appearance::FontFace), appearance::FontPoints));
     Paint(this, appearance::WindowColour);
