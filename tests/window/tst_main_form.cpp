@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Vazrazhdane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
@@ -193,6 +194,9 @@ void TstMainForm::geometryAndColours() {
         QVERIFY(button->font().pointSizeF() <= 12 && button->font().pointSizeF() >= 8);
         QVERIFY2(button->sizeHint().width() <= button->width(),
                  qPrintable(QString("needs %1 px").arg(button->sizeHint().width())));
+        // Screen readers, like the mouse, take the whole control.
+        QCOMPARE(QAccessible::queryAccessibleInterface(button)->rect(),
+                 QRect(button->mapToGlobal(QPoint(0, 0)), button->size()));
     } else {
         QCOMPARE(widget->font().pointSize(), 12);
     }

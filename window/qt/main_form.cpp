@@ -8,6 +8,8 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPalette>
+#include <QProxyStyle>
+#include <QStyleOption>
 #include <map>
 
 #include "catalogue/catalogue.h"
@@ -62,15 +64,15 @@ void FitCaption(QAbstractButton* button) {
 }
 
 // Option buttons and check boxes take a click anywhere on their coloured rectangle, not only
-// on the mark and the caption.
-template <typename Button>
-class WholeButton : public Button {
+// on the mark and the caption, and screen readers are given that rectangle as their extents.
+class WholeControlStyle : public QProxyStyle {
 public:
-    using Button::Button;
-
-protected:
-    bool hitButton(const QPoint& position) const override {
-        return this->rect().contains(position);
+    QRect subElementRect(SubElement element, const QStyleOption* option,
+                         const QWidget* widget) const override {
+        if (element == SE_CheckBoxClickRect || element == SE_RadioButtonClickRect) {
+            return option->rect;
+        }
+        return QProxyStyle::subElementRect(element, option, widget);
     }
 };
 
@@ -103,6 +105,9 @@ MainForm::MainForm(TableReader rows, QWidget* parent) : QWidget(parent) {
     // Where Times New Roman is missing, fontconfig gives its metric twin, Liberation Serif.
     setFont(QFont(Text(appearance::FontFace), appearance::FontPoints));
     Paint(this, appearance::WindowColour);
+
+    button_style_ = new WholeControlStyle;
+    button_style_->setParent(this);
 
     for (std::size_t element = 0; element < texts::Heading.size(); ++element) AddHeading(element);
     BuildFigures();
@@ -138,10 +143,11 @@ void MainForm::BuildFigures() {
     frame->setAccessibleName(Text(texts::FiguresGroupName));
     figure_group_ = new QButtonGroup(this);
     for (int figure = 0; figure < catalogue::FigureCount; ++figure) {
-        auto* button = new WholeButton<QRadioButton>(Text(catalogue::FigureCaption(figure)), frame);
+        auto* button = new QRadioButton(Text(catalogue::FigureCaption(figure)), frame);
         button->setObjectName(QStringLiteral("Option1_%1").arg(figure));
         Placed(button, layout::OptionPlace(Element(figure)));
         Paint(button, appearance::OptionColour, true);
+        button->setStyle(button_style_);
         FitCaption(button);
         figure_group_->addButton(button, figure);
         figures_[Element(figure)] = button;
@@ -157,12 +163,12 @@ void MainForm::BuildPublications() {
     group->setAccessibleName(Text(texts::PublicationsGroupName));
     group->setFlat(true);
     for (int publication = 0; publication < catalogue::PublicationCount; ++publication) {
-        auto* box =
-            new WholeButton<QCheckBox>(Text(catalogue::PublicationCaption(publication)), group);
+        auto* box = new QCheckBox(Text(catalogue::PublicationCaption(publication)), group);
         box->setObjectName(QStringLiteral("Check1_%1").arg(publication));
         Placed(box, {0, layout::CheckTop[Element(publication)] - layout::FirstCheckTop,
                      layout::CheckWidth, layout::CheckHeight});
         Paint(box, appearance::CheckColour, true);
+        box->setStyle(button_style_);
         FitCaption(box);
         publications_[Element(publication)] = box;
     }

@@ -60,6 +60,7 @@ private:
 
     WidgetSelectionView::Figures figures_{};
     WidgetSelectionView::Publications publications_{};
+    QStyle* button_style_ = nullptr;  // the window's style, a whole control taking the click
     QButtonGroup* figure_group_ = nullptr;
     OutputArea* output_ = nullptr;
     std::unique_ptr<WidgetSelectionView> view_;
