@@ -75,10 +75,11 @@ def main(program):
                 check(desktop.has(node, pyatspi.STATE_SHOWING),
                       "%s %r is in the tree but not on screen" % (node.getRoleName(), node.name))
             elif not desktop.has(node, pyatspi.STATE_SHOWING):
-                # The output area's switched-off horizontal scroll bar is the only thing
-                # allowed to be there unseen.
+                # Unseen are only the output area's switched-off horizontal scroll bar and the
+                # status bar whose notification speaks each new report.
                 check(inside(node, controls.output)
-                      and role in (pyatspi.ROLE_FILLER, pyatspi.ROLE_SCROLL_BAR),
+                      and role in (pyatspi.ROLE_FILLER, pyatspi.ROLE_SCROLL_BAR)
+                      or role in (pyatspi.ROLE_STATUS_BAR, pyatspi.ROLE_NOTIFICATION),
                       "%s %r is in the tree but not on screen" % (node.getRoleName(), node.name))
         check(controls.state() == "figure - checks ............",
               "at start the reader hears %s" % controls.state())
@@ -87,6 +88,9 @@ def main(program):
         controls.expect_shown(2, press(controls.figures[2]))
         controls.expect_shown(2, press(controls.publications[4]))
         controls.expect_shown(0, press(controls.publications[1]))
+        notices = [n for n in desktop.walk(frame) if n.getRole() == pyatspi.ROLE_NOTIFICATION]
+        check([n.name for n in notices] == [" ".join(desktop.report(0).split())],
+              "notifications %s" % [n.name for n in notices])
 
         status = session.close_window()
         check(status == 0, "closing ended the program with status %d" % status)

@@ -3,7 +3,6 @@
 
 #include "window/qt/application.h"
 
-#include <QAccessibleWidget>
 #include <QIcon>
 #include <QImageReader>
 #include <QLibraryInfo>
@@ -12,6 +11,7 @@
 #include <QPixmap>
 #include <QTranslator>
 
+#include "window/qt/accessibility.h"
 #include "window/qt/main_form.h"
 #include "window/texts.h"
 
@@ -27,21 +27,8 @@ bool CanOpenWindow() {
 #endif
 }
 
-namespace {
-
-// The window is a frame to screen readers, as any application window is, so that their
-// "speak title bar" command reads its title; Qt's default for a plain widget is a filler.
-QAccessibleInterface* WindowAsFrame(const QString& class_name, QObject* object) {
-    if (class_name == QLatin1String("window::MainForm") && object->isWidgetType()) {
-        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
-    }
-    return nullptr;
-}
-
-}  // namespace
-
 void SetUpApplication(QApplication& application) {
-    QAccessible::installFactory(WindowAsFrame);
+    QAccessible::installFactory(AccessibleWindow);
     QApplication::setApplicationName(QStringLiteral("vazrazhdane"));
     QApplication::setApplicationDisplayName(ProgramName());
     QApplication::setApplicationVersion(QStringLiteral(PROGRAM_VERSION));

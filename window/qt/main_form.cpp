@@ -176,6 +176,7 @@ void MainForm::BuildPublications() {
 
 void MainForm::BuildOutput() {
     output_ = Placed(new OutputArea(this), layout::Output);
+    announcer_ = new ReportAnnouncer(this);
     output_->setObjectName(QStringLiteral("Text1_0"));
     output_->setAccessibleName(Text(texts::OutputName));
 }
@@ -232,6 +233,7 @@ void MainForm::Dispatch(Handler handler) {
     const OutputArea::Hold hold(*output_);
     try {
         handler();
+        announcer_->Announce(output_->Text());
     } catch (const catalogue::RunTimeError& failure) {
         Fail(failure);
     } catch (const std::exception& failure) {

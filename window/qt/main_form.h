@@ -15,6 +15,7 @@
 #include "catalogue/run_time_error.h"
 #include "selection/selection.h"
 #include "window/layout.h"
+#include "window/qt/accessibility.h"
 #include "window/qt/output_area.h"
 #include "window/qt/widget_selection_view.h"
 
@@ -37,6 +38,7 @@ public:
     OutputArea* Output() const { return output_; }
     selection::SelectionView& View() { return *view_; }
     const selection::Selection& Selection() const { return *selection_; }
+    const ReportAnnouncer& Announcer() const { return *announcer_; }
 
 signals:
     // A handler failed. Emitted once, at the failure; the window's own connection delivers it
@@ -63,6 +65,7 @@ private:
     QStyle* button_style_ = nullptr;  // the window's style, a whole control taking the click
     QButtonGroup* figure_group_ = nullptr;
     OutputArea* output_ = nullptr;
+    ReportAnnouncer* announcer_ = nullptr;
     std::unique_ptr<WidgetSelectionView> view_;
     std::unique_ptr<selection::Selection> selection_;
 

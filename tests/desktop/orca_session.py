@@ -1,0 +1,111 @@
+# SPDX-FileCopyrightText: 2026 The Vazrazhdane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""The window with the Orca screen reader, as a blind pupil meets it: what Orca says at start,
+after Space on a periodical and after an arrow key among the figures. Orca speaks through
+speech-dispatcher into a silent sound device; its debug file is the transcript.
+
+usage: orca_session.py PROGRAM
+"""
+import os
+import re
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+
+import desktop
+
+# A line of the transcript: the words, then the voice Orca chose.
+UTTERANCE = re.compile(r"SPEECH OUTPUT: '(.*)' ?\{.*\}$")
+
+
+class Orca:
+    """Orca in a home of its own, speaking through speech-dispatcher into ALSA's null device."""
+
+    def __init__(self, environment):
+        if shutil.which("orca") is None:
+            desktop.fail("orca is not installed")
+        self.home = tempfile.mkdtemp()
+        with open(os.path.join(self.home, ".asoundrc"), "w") as sound:
+            sound.write("pcm.!default { type null }\n")
+        speech = os.path.join(self.home, ".config", "speech-dispatcher")
+        shutil.copytree("/etc/speech-dispatcher", speech)
+        with open(os.path.join(speech, "speechd.conf"), "a") as conf:
+            conf.write('AudioOutputMethod "alsa"\n')  # no sound server here
+        preferences = os.path.join(self.home, "orca")
+        os.makedirs(preferences)
+        # Orca's debug file is block-buffered; line by line, the test can follow it.
+        with open(os.path.join(preferences, "orca-customizations.py"), "w") as custom:
+            custom.write("import orca.debug\n"
+                         "orca.debug.debugFile.reconfigure(line_buffering=True)\n")
+        self.log = os.path.join(self.home, "orca.log")
+        environment = dict(environment, HOME=self.home,
+                           XDG_CONFIG_HOME=os.path.join(self.home, ".config"),
+                           XDG_DATA_HOME=os.path.join(self.home, ".local", "share"),
+                           XDG_CACHE_HOME=os.path.join(self.home, ".cache"))
+        self.process = subprocess.Popen(
+            ["orca", "--replace", "-u", preferences, "--debug-file", self.log],
+            env=environment, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+            preexec_fn=desktop._die_with_parent)
+
+    def transcript(self):
+        """Everything Orca has said, one utterance per item."""
+        said = []
+        if not os.path.exists(self.log):
+            return said
+        with open(self.log, encoding="utf-8", errors="replace") as log:
+            for line in log:
+                found = UTTERANCE.search(line)
+                if found:
+                    said.append(found.group(1))
+        return said
+
+    def says_after(self, count, wanted, after):
+        """Waits until the utterances past the first `count` hold `wanted`, in that order."""
+        deadline = time.monotonic() + 15
+        while True:
+            said = iter(self.transcript()[count:])
+            if all(utterance in said for utterance in wanted):
+                return
+            if time.monotonic() > deadline:
+                desktop.fail("after %s Orca said %s, want %s in that order"
+                             % (after, self.transcript()[count:], wanted))
+            time.sleep(0.1)
+
+    def close(self):
+        self.process.kill()
+        self.process.wait()
+        shutil.rmtree(self.home, ignore_errors=True)
+
+
+def spoken(figure):
+    """A report as one sentence, as the program hands it to screen readers."""
+    return " ".join(desktop.report(figure).split())
+
+
+def main(program):
+    with desktop.Session(program) as session:
+        orca = Orca(session.environment)
+        try:
+            desktop.wait_for("Orca to start", lambda: "Screen reader on." in orca.transcript(),
+                             timeout=30)
+            session.xdotool("windowfocus", "--sync", session.window)
+            orca.says_after(0, [desktop.TITLE + " frame."], "the window took the focus")
+            # What the click did first, then the report; the focus stays where it was.
+            steps = [("Tab", ['"Македония" check box not checked.']),
+                     ("space", ["checked", spoken(0)]),
+                     ("Tab", ["Петко Славейков."]),
+                     ("Down", ["Христо Ботев.", spoken(5)])]
+            for key, wanted in steps:
+                count = len(orca.transcript())
+                session.xdotool("key", key)
+                orca.says_after(count, wanted, key)
+            transcript = orca.transcript()
+        finally:
+            orca.close()
+    print("Orca: %d utterances, the title and both reports spoken" % len(transcript))
+
+
+if __name__ == "__main__":
+    main(sys.argv[1])
