@@ -15,6 +15,7 @@
 
 #include "catalogue/run_time_error.h"
 #include "tests/support/expected.h"
+#include "tests/support/handler_steps.h"
 #include "tests/support/qt_behaviour.h"
 #include "tests/window/widget_harness.h"
 #include "window/qt/application.h"
@@ -69,6 +70,8 @@ private slots:
     void outputAreaScrollsOnlyForTheAssignment();
     void survivesMaximizeByTheDesktop();
     void outputShowsEachLineOnce();
+    void changesFollowTheHandlerSteps_data();
+    void changesFollowTheHandlerSteps();
     void arrowKeysMoveTheFigureSelection_data();
     void arrowKeysMoveTheFigureSelection();
     void failureInAClickSetOffByAChangeReachesTheChanger();
@@ -334,6 +337,38 @@ void TstMainForm::outputShowsEachLineOnce() {
     QCOMPARE(Text(form.Output()->Text()), Text(expected::Report(5)));
     QCOMPARE(form.Output()->toPlainText(),
              "Възрожденец: Христо Ботев\nИздания: \n\"Дума на българските емигранти\"\n\"Знаме\"");
+}
+
+void TstMainForm::changesFollowTheHandlerSteps_data() {
+    HandlerStepsData();
+}
+
+// The controls change in the same order, under the same UpdateMode, as over controls in
+// memory. Qt signals real changes only; the user's own click is made while idle.
+void TstMainForm::changesFollowTheHandlerSteps() {
+    QFETCH(QString, before);
+    QFETCH(QString, click);
+    QFETCH(QStringList, changes);
+    window::MainForm form;
+    const auto button = [&form](const QString& name) -> QAbstractButton* {
+        const int index = name.mid(1).toInt();
+        if (name.startsWith('f')) return form.FigureButton(index);
+        return form.PublicationBox(index);
+    };
+    for (const QString& name : before.split(' ', Qt::SkipEmptyParts)) button(name)->click();
+    QStringList log;
+    for (const QString& name : QStringList{"f", "p"}) {
+        for (int index = 0; index < (name == "f" ? expected::Figures : expected::Publications);
+             ++index) {
+            connect(button(name + QString::number(index)), &QAbstractButton::toggled, &form,
+                    [&, control = name.toUpper() + QString::number(index)](bool on) {
+                        const int mode = static_cast<int>(form.Selection().Mode());
+                        if (mode != 0) log << QString("%1=%2!@%3").arg(control).arg(on).arg(mode);
+                    });
+        }
+    }
+    button(click)->click();
+    QCOMPARE(log, changes.filter("!"));
 }
 
 void TstMainForm::arrowKeysMoveTheFigureSelection_data() {
