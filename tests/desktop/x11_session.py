@@ -37,12 +37,14 @@ def main(program, screenshot):
     with desktop.Session(program) as session:
         controls = desktop.Controls(session.frame)
 
-        def click(node, what):
-            x, y, _, height = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        def click(node, what, where="left"):
+            """Clicks at the left edge (on the mark), in the middle or at the right end."""
+            x, y, width, height = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+            x += {"left": 1, "middle": width // 2, "right": width - 2}[where]
             # No --sync: it waits for motion, and there is none when the pointer is already
             # there. The server handles the move before the click either way.
-            session.xdotool("mousemove", str(x + 8), str(y + height // 2), "click", "1")
-            return what
+            session.xdotool("mousemove", str(x), str(y + height // 2), "click", "1")
+            return "%s, %s" % (what, where)
 
         def keys(*names):
             session.xdotool("key", "--delay", "30", *names)
@@ -54,17 +56,19 @@ def main(program, screenshot):
         if not controls.output_text().startswith("Да се реализира проект"):
             desktop.fail("the window opened without the assignment text")
 
-        for kind, index, shown in [
-            ("figure", 4, 4),        # top row
-            ("publication", 11, 6),  # another figure's only periodical
-            ("publication", 1, 0),   # second periodical of figure 0
-            ("figure", 2, 2),
-            ("figure", 2, 2),        # the selected figure again: nothing changes
-            ("publication", 4, 2),   # the checked periodical again: stays checked
-            ("figure", 5, 5),        # bottom row
+        # The whole control takes the click, as its extents say.
+        for kind, index, where, shown in [
+            ("figure", 4, "left", 4),          # top row
+            ("publication", 11, "middle", 6),  # another figure's only periodical
+            ("publication", 1, "right", 0),    # second periodical of figure 0
+            ("figure", 2, "middle", 2),
+            ("figure", 2, "right", 2),         # the selected figure again: nothing changes
+            ("publication", 4, "left", 2),     # the checked periodical again: stays checked
+            ("figure", 5, "right", 5),         # bottom row
+            ("publication", 9, "right", 5),    # the longest caption
         ]:
             node = (controls.figures if kind == "figure" else controls.publications)[index]
-            controls.expect_shown(shown, click(node, "a click on %s %d" % (kind, index)))
+            controls.expect_shown(shown, click(node, "a click on %s %d" % (kind, index), where))
 
         session.xdotool("windowfocus", session.window)
         click(controls.output, "a click in the output area")
@@ -80,7 +84,7 @@ def main(program, screenshot):
         status = session.close_window()
         if status != 0:
             desktop.fail("closing the window ended the program with status %d" % status)
-    print("x11 session: 14 steps passed, window closed with status 0")
+    print("x11 session: 15 steps passed, window closed with status 0")
 
 
 if __name__ == "__main__":

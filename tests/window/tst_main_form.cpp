@@ -524,18 +524,28 @@ class MouseBehaviour : public SelectionBehaviour {
 
 protected:
     std::unique_ptr<SelectionHarness> MakeHarness() override {
-        return MakeWidgetHarness(Input::Mouse);
+        return MakeWidgetHarness(Input::MouseAtTheLeftEdge);
     }
     int RandomClicks() const override { return 2000; }
 };
 
 // The whole coloured rectangle takes the click, not only the mark and the caption.
-class MouseOnTheRightBehaviour : public SelectionBehaviour {
+class MouseInTheMiddleBehaviour : public SelectionBehaviour {
     Q_OBJECT
 
 protected:
     std::unique_ptr<SelectionHarness> MakeHarness() override {
-        return MakeWidgetHarness(Input::MouseOnTheRight);
+        return MakeWidgetHarness(Input::MouseInTheMiddle);
+    }
+    int RandomClicks() const override { return 500; }
+};
+
+class MouseAtTheRightEndBehaviour : public SelectionBehaviour {
+    Q_OBJECT
+
+protected:
+    std::unique_ptr<SelectionHarness> MakeHarness() override {
+        return MakeWidgetHarness(Input::MouseAtTheRightEnd);
     }
     int RandomClicks() const override { return 500; }
 };
@@ -554,13 +564,15 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     TstMainForm window_tests;
     MouseBehaviour mouse;
-    MouseOnTheRightBehaviour mouse_on_the_right;
+    MouseInTheMiddleBehaviour mouse_in_the_middle;
+    MouseAtTheRightEndBehaviour mouse_at_the_right_end;
     KeyboardBehaviour keyboard;
     int failed = QTest::qExec(&window_tests, argc, argv);
     // Functions named on the command line are window tests; the behaviour runs without any.
     if (argc > 1) return failed == 0 ? 0 : 1;
     failed += QTest::qExec(&mouse);
-    failed += QTest::qExec(&mouse_on_the_right);
+    failed += QTest::qExec(&mouse_in_the_middle);
+    failed += QTest::qExec(&mouse_at_the_right_end);
     failed += QTest::qExec(&keyboard);
     return failed == 0 ? 0 : 1;
 }

@@ -34,7 +34,9 @@ public:
 private:
     void Press(QWidget* control) {
         if (input_ != Input::Keyboard) {
-            const int x = input_ == Input::Mouse ? 8 : control->width() - 4;
+            const int x = input_ == Input::MouseAtTheLeftEdge ? 1
+                          : input_ == Input::MouseInTheMiddle ? control->width() / 2
+                                                              : control->width() - 2;
             QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(x, control->height() / 2));
         } else {
             control->setFocus(Qt::TabFocusReason);
