@@ -55,7 +55,7 @@ class TstSelection : public SelectionBehaviour {
     Q_OBJECT
 
 protected:
-    std::unique_ptr<SelectionHarness> MakeHarness() override { return MakeMemoryHarness(); }
+    std::vector<Driver> Drivers() const override { return {{"memory", MakeMemoryHarness}}; }
 
 private slots:
     void resetTouchesEveryControlAndChangesNothing();

@@ -5,18 +5,23 @@
 
 #include <QObject>
 #include <memory>
+#include <vector>
 
-#include "tests/support/selection_harness.h"
+#include "tests/support/selection_behaviour.h"
 
-// The behaviour cases as a Qt Test: a test program derives from this and says which program
-// to drive; every case runs against it as one row.
+// The behaviour cases as a Qt Test: a test program derives from this and says how to drive
+// the program; every case runs as one row for each way of driving it.
 class SelectionBehaviour : public QObject {
     Q_OBJECT
 
 protected:
-    virtual std::unique_ptr<SelectionHarness> MakeHarness() = 0;
-    // Clicks for the seeded random run; a view that is slow to drive may ask for fewer.
-    virtual int RandomClicks() const { return 5000; }
+    struct Driver {
+        const char* name;
+        HarnessFactory make;
+        // Clicks for the seeded random run; a view that is slow to drive may ask for fewer.
+        int random_clicks = 5000;
+    };
+    virtual std::vector<Driver> Drivers() const = 0;
 
 private slots:
     void behaviour_data();

@@ -519,61 +519,29 @@ void TstMainForm::qtTextsAreBulgarian() {
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Отказ");
 }
 
-class MouseBehaviour : public SelectionBehaviour {
+// The shared behaviour through the real window: by mouse at three places on each control, the
+// whole coloured rectangle taking the click, and by keyboard.
+class WindowBehaviour : public SelectionBehaviour {
     Q_OBJECT
 
 protected:
-    std::unique_ptr<SelectionHarness> MakeHarness() override {
-        return MakeWidgetHarness(Input::MouseAtTheLeftEdge);
+    std::vector<Driver> Drivers() const override {
+        const auto by = [](Input input) { return [input] { return MakeWidgetHarness(input); }; };
+        return {{"mouse at the left edge", by(Input::MouseAtTheLeftEdge), 2000},
+                {"mouse in the middle", by(Input::MouseInTheMiddle), 500},
+                {"mouse at the right end", by(Input::MouseAtTheRightEnd), 500},
+                {"keyboard", by(Input::Keyboard), 2000}};
     }
-    int RandomClicks() const override { return 2000; }
-};
-
-// The whole coloured rectangle takes the click, not only the mark and the caption.
-class MouseInTheMiddleBehaviour : public SelectionBehaviour {
-    Q_OBJECT
-
-protected:
-    std::unique_ptr<SelectionHarness> MakeHarness() override {
-        return MakeWidgetHarness(Input::MouseInTheMiddle);
-    }
-    int RandomClicks() const override { return 500; }
-};
-
-class MouseAtTheRightEndBehaviour : public SelectionBehaviour {
-    Q_OBJECT
-
-protected:
-    std::unique_ptr<SelectionHarness> MakeHarness() override {
-        return MakeWidgetHarness(Input::MouseAtTheRightEnd);
-    }
-    int RandomClicks() const override { return 500; }
-};
-
-class KeyboardBehaviour : public SelectionBehaviour {
-    Q_OBJECT
-
-protected:
-    std::unique_ptr<SelectionHarness> MakeHarness() override {
-        return MakeWidgetHarness(Input::Keyboard);
-    }
-    int RandomClicks() const override { return 2000; }
 };
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     TstMainForm window_tests;
-    MouseBehaviour mouse;
-    MouseInTheMiddleBehaviour mouse_in_the_middle;
-    MouseAtTheRightEndBehaviour mouse_at_the_right_end;
-    KeyboardBehaviour keyboard;
+    WindowBehaviour behaviour;
     int failed = QTest::qExec(&window_tests, argc, argv);
     // Functions named on the command line are window tests; the behaviour runs without any.
     if (argc > 1) return failed == 0 ? 0 : 1;
-    failed += QTest::qExec(&mouse);
-    failed += QTest::qExec(&mouse_in_the_middle);
-    failed += QTest::qExec(&mouse_at_the_right_end);
-    failed += QTest::qExec(&keyboard);
+    failed += QTest::qExec(&behaviour);
     return failed == 0 ? 0 : 1;
 }
 
