@@ -104,7 +104,7 @@ def main(program):
             transcript = orca.transcript()
         finally:
             orca.close()
-    print("Orca: %d utterances, the title and both reports spoken" % len(transcript))
+    print("Orca said, the title and both reports among it:\n  " + "\n  ".join(transcript))
 
 
 if __name__ == "__main__":
