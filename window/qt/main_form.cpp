@@ -5,10 +5,11 @@
 
 #include <qdrawutil.h>
 #include <QFont>
-#include <QGuiApplication>
+#include <QApplication>
 #include <QPainter>
 #include <QPalette>
 #include <QProxyStyle>
+#include <QStyleFactory>
 #include <QStyleOption>
 #include <map>
 
@@ -67,6 +68,9 @@ void FitCaption(QAbstractButton* button) {
 // on the mark and the caption, and screen readers are given that rectangle as their extents.
 class WholeControlStyle : public QProxyStyle {
 public:
+    // Over a style of the application's own kind, whichever the desktop or the user chose.
+    WholeControlStyle() : QProxyStyle(QStyleFactory::create(QApplication::style()->name())) {}
+
     QRect subElementRect(SubElement element, const QStyleOption* option,
                          const QWidget* widget) const override {
         if (element == SE_CheckBoxClickRect || element == SE_RadioButtonClickRect) {
@@ -99,7 +103,7 @@ MainForm::MainForm(TableReader rows, QWidget* parent) : QWidget(parent) {
     // A Wayland compositor may maximize any window, through the title bar Qt draws there, and
     // cuts off a program whose window then keeps its size. There the window may grow, its
     // controls staying where they are, and comes back to its size when restored.
-    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+    if (QApplication::platformName().startsWith(QLatin1String("wayland"))) {
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     }
     // Where Times New Roman is missing, fontconfig gives its metric twin, Liberation Serif.
@@ -113,6 +117,7 @@ MainForm::MainForm(TableReader rows, QWidget* parent) : QWidget(parent) {
     BuildFigures();
     BuildPublications();
     BuildOutput();
+    announcer_ = new ReportAnnouncer(this);
     ChainTabOrder();
 
     view_ = std::make_unique<WidgetSelectionView>(figures_, *figure_group_, publications_, *output_,
@@ -176,7 +181,6 @@ void MainForm::BuildPublications() {
 
 void MainForm::BuildOutput() {
     output_ = Placed(new OutputArea(this), layout::Output);
-    announcer_ = new ReportAnnouncer(this);
     output_->setObjectName(QStringLiteral("Text1_0"));
     output_->setAccessibleName(Text(texts::OutputName));
 }
