@@ -92,15 +92,21 @@ def main(program):
                              timeout=30)
             session.xdotool("windowfocus", "--sync", session.window)
             orca.says_after(0, [desktop.TITLE + " frame."], "the window took the focus")
-            # What the click did first, then the report; the focus stays where it was.
+            # What the click did first, then the report; the focus stays where it was. Space
+            # again leaves the report as it was: it is not spoken again.
             steps = [("Tab", ['"Македония" check box not checked.']),
                      ("space", ["checked", spoken(0)]),
+                     ("space", ["space "]),  # the key's echo
                      ("Tab", ["Петко Славейков."]),
                      ("Down", ["Христо Ботев.", spoken(5)])]
-            for key, wanted in steps:
+            for step, (key, wanted) in enumerate(steps):
                 count = len(orca.transcript())
                 session.xdotool("key", key)
                 orca.says_after(count, wanted, key)
+                if step == 2:
+                    time.sleep(1)
+                    if spoken(0) in orca.transcript()[count:]:
+                        desktop.fail("an unchanged report was spoken again")
             transcript = orca.transcript()
         finally:
             orca.close()

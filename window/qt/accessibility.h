@@ -31,7 +31,6 @@ public:
     // Announces `report` unless it is the one announced last. The notification is shown once
     // the click's own events have gone out, so that readers first say what the click did.
     void Announce(const std::string& report);
-    const QString& Announced() const { return announced_; }
 
 private:
     void Show();

@@ -38,7 +38,6 @@ public:
     OutputArea* Output() const { return output_; }
     selection::SelectionView& View() { return *view_; }
     const selection::Selection& Selection() const { return *selection_; }
-    const ReportAnnouncer& Announcer() const { return *announcer_; }
 
 signals:
     // A handler failed. Emitted once, at the failure; the window's own connection delivers it
