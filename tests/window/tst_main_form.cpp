@@ -376,15 +376,17 @@ void TstMainForm::changesFollowTheHandlerSteps() {
     };
     for (const QString& name : before.split(' ', Qt::SkipEmptyParts)) button(name)->click();
     QStringList log;
-    for (const QString& name : QStringList{"f", "p"}) {
-        for (int index = 0; index < (name == "f" ? expected::Figures : expected::Publications);
-             ++index) {
-            connect(button(name + QString::number(index)), &QAbstractButton::toggled, &form,
-                    [&, control = name.toUpper() + QString::number(index)](bool on) {
-                        const int mode = static_cast<int>(form.Selection().Mode());
-                        if (mode != 0) log << QString("%1=%2!@%3").arg(control).arg(on).arg(mode);
-                    });
-        }
+    const auto watch = [&](QAbstractButton* control, const QString& entry) {
+        connect(control, &QAbstractButton::toggled, &form, [&, entry](bool on) {
+            const int mode = static_cast<int>(form.Selection().Mode());
+            if (mode != 0) log << QString("%1=%2!@%3").arg(entry).arg(on).arg(mode);
+        });
+    };
+    for (int figure = 0; figure < expected::Figures; ++figure) {
+        watch(form.FigureButton(figure), QString("F%1").arg(figure));
+    }
+    for (int publication = 0; publication < expected::Publications; ++publication) {
+        watch(form.PublicationBox(publication), QString("P%1").arg(publication));
     }
     button(click)->click();
     QCOMPARE(log, changes.filter("!"));
