@@ -6,9 +6,11 @@ theme, the larger ones the same picture with every pixel enlarged.
 
 Run from the repository root: tools/draw_icon.py
 With --ico PATH it writes only the Windows icon file: 16 and 32 pixels in 256 colours, 48 in
-true colour, 256 as PNG.
+true colour, 256 as PNG. With --data-uri PATH it writes only the 32-pixel PNG as a data: address,
+the web page's icon.
 """
 import argparse
+import base64
 import math
 import pathlib
 import struct
@@ -161,8 +163,13 @@ def write_ico(grid, path):
 if __name__ == "__main__":
     parser = argparse.ArgumentParser()
     parser.add_argument("--ico", type=pathlib.Path, help="write only the Windows icon here")
+    parser.add_argument("--data-uri", type=pathlib.Path, help="write only the page's icon here")
     arguments = parser.parse_args()
     picture = draw()
+    if arguments.data_uri:
+        encoded = base64.b64encode(png_bytes(picture, SIZE)).decode("ascii")
+        arguments.data_uri.write_text("data:image/png;base64," + encoded)
+        raise SystemExit(0)
     if arguments.ico:
         write_ico(picture, arguments.ico)
         raise SystemExit(0)

@@ -125,7 +125,7 @@ constexpr bool RowsApart(const std::array<int, N>& tops, int height) {
 constexpr bool TabIndexesUnique() {
     std::array<int, 64> uses{};
     const auto count = [&uses](int index) {
-        return index >= 0 && index < 64 && ++uses[index] == 1;
+        return index >= 0 && index < 64 && ++uses[static_cast<std::size_t>(index)] == 1;
     };
     bool unique = count(OutputTabIndex) && count(FrameTabIndex);
     for (const int index : HeadingTabIndex) unique = unique && count(index);

@@ -84,16 +84,13 @@ ReportAnnouncer::ReportAnnouncer(QWidget* window)
 }
 
 void ReportAnnouncer::Announce(const std::string& report) {
-    // Read as one sentence: the figure, then the periodicals.
-    pending_ = QString::fromStdString(report).simplified();
-    if (!std::exchange(posted_, true)) QTimer::singleShot(0, this, &ReportAnnouncer::Show);
+    if (announcement_.Offer(report)) QTimer::singleShot(0, this, &ReportAnnouncer::Show);
 }
 
 void ReportAnnouncer::Show() {
-    posted_ = false;
-    if (pending_ == announced_) return;
-    announced_ = pending_;
-    notification_->setObjectName(announced_);
+    const auto sentence = announcement_.Take();
+    if (!sentence) return;
+    notification_->setObjectName(QString::fromStdString(*sentence));
     QAccessibleEvent shown(notification_, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&shown);
 }

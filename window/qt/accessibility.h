@@ -8,6 +8,8 @@
 #include <QString>
 #include <string>
 
+#include "window/report_announcement.h"
+
 class QWidget;
 
 namespace window {
@@ -36,9 +38,7 @@ private:
     void Show();
 
     QObject* notification_;
-    bool posted_ = false;
-    QString pending_;
-    QString announced_;
+    ReportAnnouncement announcement_;
 };
 
 }  // namespace window

@@ -1,0 +1,24 @@
+// SPDX-FileCopyrightText: 2026 The Vazrazhdane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include <emscripten/val.h>
+
+#include <cstdio>
+#include <exception>
+#include <string>
+
+#include "window/web/main_form.h"
+#include "window/web/page_markup.h"
+
+int main() {
+    using emscripten::val;
+    using window::web::MainForm;
+    try {
+        // The window the page was built with, taken over for as long as the page is open.
+        static MainForm form(val::global("document")
+                                 .call<val>("getElementById", std::string(window::web::WindowId)));
+        MainForm::ReplayEarlyClicks();
+    } catch (const std::exception& failure) {
+        std::fprintf(stderr, "%s\n", failure.what());
+    }
+}

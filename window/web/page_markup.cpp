@@ -1,0 +1,242 @@
+// SPDX-FileCopyrightText: 2026 The Vazrazhdane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "window/web/page_markup.h"
+
+#include <algorithm>
+#include <map>
+#include <vector>
+
+#include "catalogue/catalogue.h"
+#include "window/appearance.h"
+#include "window/assignment_text.h"
+#include "window/layout.h"
+#include "window/texts.h"
+
+namespace window::web {
+namespace {
+
+using layout::Pixels;
+using layout::Place;
+
+std::string Escaped(std::string_view text) {
+    std::string escaped;
+    for (const char c : text) {
+        switch (c) {
+            case '&':
+                escaped += "&amp;";
+                break;
+            case '<':
+                escaped += "&lt;";
+                break;
+            case '>':
+                escaped += "&gt;";
+                break;
+            case '"':
+                escaped += "&quot;";
+                break;
+            default:
+                escaped += c;
+        }
+    }
+    return escaped;
+}
+
+std::string Css(const appearance::Rgb& colour) {
+    return "rgb(" + std::to_string(colour.red) + "," + std::to_string(colour.green) + "," +
+           std::to_string(colour.blue) + ")";
+}
+
+// A place as the custom properties the style turns into a scaled box; `left` and `top` are
+// the container's own place, in twips.
+std::string Placed(const Place& place, int left = 0, int top = 0) {
+    return " style=\"--l:" + std::to_string(Pixels(left + place.left)) +
+           ";--t:" + std::to_string(Pixels(top + place.top)) +
+           ";--w:" + std::to_string(Pixels(place.width)) +
+           ";--h:" + std::to_string(Pixels(place.height)) + "\"";
+}
+
+std::string LabelId(const std::string& input_id) {
+    return input_id + "-label";
+}
+
+// An option button or check box: the input and its caption, the label taking every click on
+// the control's rectangle.
+std::string Control(std::string_view type, std::string_view name, std::size_t index,
+                    const std::string& id, std::string_view caption, const std::string& place,
+                    bool tab_stop) {
+    return "<label id=\"" + LabelId(id) + "\" class=\"" + std::string(name) + "\"" + place +
+           "><input type=\"" + std::string(type) + "\" name=\"" + std::string(name) +
+           "\" value=\"" + std::to_string(index) + "\" id=\"" + id + "\"" +
+           (tab_stop ? "" : " tabindex=\"-1\"") + "><span>" + Escaped(caption) + "</span></label>";
+}
+
+// The figure Tab stops at while none is selected: the first in the keyboard order.
+std::size_t FirstFigureInTabOrder() {
+    const auto& order = layout::OptionTabIndex;
+    return static_cast<std::size_t>(std::min_element(order.begin(), order.end()) - order.begin());
+}
+
+std::string Owns(const std::vector<std::string>& ids) {
+    std::string owned;
+    for (const std::string& id : ids) owned += (owned.empty() ? "" : " ") + LabelId(id);
+    return owned;
+}
+
+std::string FigureGroup() {
+    std::vector<std::string> rows;
+    for (const int figure : layout::FiguresTopDown()) {
+        rows.push_back(FigureId(static_cast<std::size_t>(figure)));
+    }
+    return "<div class=\"group\" role=\"radiogroup\" aria-label=\"" +
+           Escaped(texts::FiguresGroupName) + "\" aria-owns=\"" + Owns(rows) + "\"" +
+           Placed(layout::FigureFrame) + "></div>";
+}
+
+std::string PublicationGroup() {
+    std::vector<std::size_t> order(layout::CheckTop.size());
+    for (std::size_t publication = 0; publication < order.size(); ++publication) {
+        order[publication] = publication;
+    }
+    std::sort(order.begin(), order.end(), [](std::size_t a, std::size_t b) {
+        return layout::CheckTop[a] < layout::CheckTop[b];
+    });
+    std::vector<std::string> rows;
+    for (const std::size_t publication : order) rows.push_back(PublicationId(publication));
+    const int top = layout::CheckTop[order.front()];
+    const int bottom = layout::CheckTop[order.back()] + layout::CheckHeight;
+    return "<div class=\"group\" role=\"group\" aria-label=\"" +
+           Escaped(texts::PublicationsGroupName) + "\" aria-owns=\"" + Owns(rows) + "\"" +
+           Placed({layout::CheckLeft, top, layout::CheckWidth, bottom - top}) + "></div>";
+}
+
+std::string Heading(std::size_t element, std::string_view tag) {
+    return "<" + std::string(tag) + Placed(layout::Heading[element]) + ">" +
+           Escaped(texts::Heading[element]) + "</" + std::string(tag) + ">";
+}
+
+std::string Style() {
+    const std::string px = "var(--px)";
+    const auto scaled = [&px](int pixels) {
+        return "calc(" + std::to_string(pixels) + "*" + px + ")";
+    };
+    const int width = Pixels(layout::ClientWidth);
+    // 12 points at 96 dpi.
+    const int font_pixels = appearance::FontPoints * 96 / 72;
+    return "html{color-scheme:light dark;background:Canvas}"
+           "body{margin:0;container-type:inline-size}"
+           "#window{--px:min(1px,100cqw/" +
+           std::to_string(width) +
+           ");position:relative;"
+           "overflow:hidden;margin:0 auto;width:" +
+           scaled(width) + ";height:" + scaled(Pixels(layout::ClientHeight)) +
+           ";background:" + Css(appearance::WindowColour) +
+           ";color:" + Css(appearance::TextColour) +
+           ";color-scheme:light;font:" + std::to_string(appearance::FontWeight) + " " +
+           scaled(font_pixels) + "/1.15 \"" + std::string(appearance::FontFace) +
+           "\",serif}"
+           "#window>*{position:absolute;box-sizing:border-box;margin:0;"
+           "left:calc(var(--l)*" +
+           px + ");top:calc(var(--t)*" + px +
+           ");"
+           "width:calc(var(--w)*" +
+           px + ");height:calc(var(--h)*" + px +
+           ")}"
+           "h1,h2{font:inherit;text-align:center;background:" +
+           Css(appearance::HeadingColour) +
+           "}"
+           ".frame{border:" +
+           scaled(2) +
+           " groove}"
+           "label{display:flex;align-items:center;white-space:nowrap;overflow:hidden}"
+           "." +
+           std::string(FigureName) + "{background:" + Css(appearance::OptionColour) +
+           "}"
+           "." +
+           std::string(PublicationName) + "{background:" + Css(appearance::CheckColour) +
+           "}"
+           "input{flex:none;margin:0 " +
+           scaled(4) + " 0 " + scaled(3) + ";width:" + scaled(13) + ";height:" + scaled(13) +
+           "}"
+           "label:has(:focus-visible){outline:" +
+           scaled(2) + " solid;outline-offset:-" + scaled(2) +
+           "}"
+           "input:focus-visible{outline:none}"
+           "textarea{font:inherit;resize:none;padding:" +
+           scaled(2) +
+           ";overflow-x:hidden;"
+           "overflow-y:scroll;color-scheme:light dark}"
+           ".group{pointer-events:none}"
+           "#" +
+           std::string(AnnouncerId) +
+           "{width:1px;height:1px;overflow:hidden;"
+           "clip-path:inset(50%)}"
+           "#" +
+           std::string(AlertId) + "{padding:" + scaled(8) +
+           ";white-space:pre-line;"
+           "background:Canvas;color:CanvasText;border:" +
+           scaled(2) +
+           " solid;"
+           "color-scheme:light dark}";
+}
+
+}  // namespace
+
+std::string FigureId(std::size_t figure) {
+    return std::string(FigureName) + "-" + std::to_string(figure);
+}
+
+std::string PublicationId(std::size_t publication) {
+    return std::string(PublicationName) + "-" + std::to_string(publication);
+}
+
+std::string WindowMarkup() {
+    // The controls that take the focus, and the frame, by tab index: the document's order.
+    std::map<int, std::string> by_tab_index;
+    by_tab_index[layout::OutputTabIndex] =
+        "<textarea id=\"" + std::string(OutputId) + "\" aria-label=\"" +
+        Escaped(texts::OutputName) + "\" readonly autofocus spellcheck=\"false\"" +
+        Placed(layout::Output) + ">" + Escaped(AssignmentText) + "</textarea>";
+    by_tab_index[layout::FrameTabIndex] =
+        "<div class=\"frame\" aria-hidden=\"true\"" + Placed(layout::FigureFrame) + "></div>";
+    const std::size_t first_figure = FirstFigureInTabOrder();
+    for (std::size_t figure = 0; figure < layout::OptionTop.size(); ++figure) {
+        by_tab_index[layout::OptionTabIndex[figure]] = Control(
+            "radio", FigureName, figure, FigureId(figure),
+            catalogue::FigureCaption(static_cast<int>(figure)),
+            Placed(layout::OptionPlace(figure), layout::FigureFrame.left, layout::FigureFrame.top),
+            figure == first_figure);
+    }
+    for (std::size_t publication = 0; publication < layout::CheckTop.size(); ++publication) {
+        by_tab_index[layout::CheckTabIndex[publication]] =
+            Control("checkbox", PublicationName, publication, PublicationId(publication),
+                    catalogue::PublicationCaption(static_cast<int>(publication)),
+                    Placed(layout::CheckPlace(publication)), true);
+    }
+
+    std::string markup = "<div id=\"" + std::string(WindowId) + "\">";
+    markup += Heading(layout::TitleHeading, "h1");
+    for (const auto& [tab_index, element] : by_tab_index) markup += element;
+    markup += Heading(layout::FiguresHeading, "h2") + FigureGroup();
+    markup += Heading(layout::PublicationsHeading, "h2") + PublicationGroup();
+    markup += "<div id=\"" + std::string(AnnouncerId) + "\" aria-live=\"polite\"></div>";
+    markup += "<div id=\"" + std::string(AlertId) + "\" role=\"alert\" hidden" +
+              Placed(layout::Output) + "></div>";
+    return markup + "</div>";
+}
+
+std::string PageMarkup(std::string_view icon_uri, std::string_view script) {
+    return "<!DOCTYPE html><html lang=\"bg\"><head><meta charset=\"utf-8\">"
+           "<meta name=\"viewport\" content=\"width=device-width,initial-scale=1\">"
+           "<meta name=\"color-scheme\" content=\"light dark\"><title>" +
+           Escaped(texts::WindowTitle()) + "</title><link rel=\"icon\" href=\"" +
+           Escaped(icon_uri) + "\"><style>" + Style() + "</style></head><body>" + WindowMarkup() +
+           // Until the program runs, a click on a control is kept rather than shown, and the
+           // program makes it again once it runs.
+           "<script>var early=[];function keepEarly(e){if(e.target instanceof HTMLInputElement)"
+           "{e.preventDefault();early.push(e.target.id)}}"
+           "addEventListener(\"click\",keepEarly,true)</script>" +
+           std::string(script) + "</body></html>";
+}
+
+}  // namespace window::web
