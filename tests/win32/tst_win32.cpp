@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "catalogue/run_time_error.h"
+#include "tests/support/case_runner.h"
 #include "tests/support/expected.h"
 #include "tests/support/selection_behaviour.h"
 #include "tests/win32/win32_harness.h"
@@ -26,10 +27,6 @@ using window::win32::MainWindow;
 namespace layout = window::layout;
 
 namespace {
-
-void Require(bool ok, const std::string& what) {
-    if (!ok) throw BehaviourFailure(what);
-}
 
 std::string Describe(const RECT& rect) {
     return std::to_string(rect.left) + "," + std::to_string(rect.top) + " " +
@@ -206,11 +203,6 @@ void FixedWindowWithCloseBoxOnly() {
             "no minimize or maximize box, fixed size");
 }
 
-struct Case {
-    std::string name;
-    std::function<void()> run;
-};
-
 }  // namespace
 
 // An argument runs only the cases whose names contain it.
@@ -219,20 +211,12 @@ int wmain(int argc, wchar_t* argv[]) {
     InitCommonControlsEx(&controls);
     MainWindow::Register(GetModuleHandleW(nullptr));
 
-    std::vector<Case> cases;
-    const std::pair<const char*, HarnessFactory> views[] = {
-        {"memory", MakeMemoryHarness},
-        {"mouse", [] { return MakeWin32Harness(Input::Mouse); }},
-        {"keyboard", [] { return MakeWin32Harness(Input::Keyboard); }},
-    };
-    for (const auto& [view, make] : views) {
-        const int random_clicks = std::string(view) == "memory" ? 5000 : 200;
-        for (const BehaviourCase& behaviour : BehaviourCases()) {
-            cases.push_back(
-                {std::string(view) + ": " + behaviour.name,
-                 [&behaviour, make = make, random_clicks] { behaviour.run(make, random_clicks); }});
-        }
-    }
+    std::vector<NamedCase> cases;
+    AddBehaviourCases(cases, "memory", MakeMemoryHarness, 5000);
+    AddBehaviourCases(
+        cases, "mouse", [] { return MakeWin32Harness(Input::Mouse); }, 200);
+    AddBehaviourCases(
+        cases, "keyboard", [] { return MakeWin32Harness(Input::Keyboard); }, 200);
     cases.push_back({"placed at every dpi", PlacedAtEveryDpi});
     cases.push_back({"every caption fits at every dpi", EveryCaptionFitsAtEveryDpi});
     cases.push_back({"Tab follows the tab indexes", TabFollowsTheTabIndexes});
@@ -241,21 +225,6 @@ int wmain(int argc, wchar_t* argv[]) {
     cases.push_back({"run-time error reported once and ends", RunTimeErrorIsReportedOnceAndEnds});
     cases.push_back({"fixed window with a close box only", FixedWindowWithCloseBoxOnly});
 
-    int passed = 0;
-    int failed = 0;
     const std::wstring wanted = argc > 1 ? argv[1] : L"";
-    for (const Case& test : cases) {
-        if (std::wstring(test.name.begin(), test.name.end()).find(wanted) == std::wstring::npos) {
-            continue;
-        }
-        try {
-            test.run();
-            ++passed;
-        } catch (const std::exception& failure) {
-            ++failed;
-            std::printf("FAIL: %s: %s\n", test.name.c_str(), failure.what());
-        }
-    }
-    std::printf("%d passed, %d failed\n", passed, failed);
-    return failed == 0 ? 0 : 1;
+    return RunCases(cases, std::string(wanted.begin(), wanted.end()));
 }
