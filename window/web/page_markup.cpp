@@ -214,7 +214,7 @@ std::string WindowMarkup() {
                     Placed(layout::CheckPlace(publication)), true);
     }
 
-    std::string markup = "<div id=\"" + std::string(WindowId) + "\">";
+    std::string markup = "<main id=\"" + std::string(WindowId) + "\">";
     markup += Heading(layout::TitleHeading, "h1");
     for (const auto& [tab_index, element] : by_tab_index) markup += element;
     markup += Heading(layout::FiguresHeading, "h2") + FigureGroup();
@@ -222,7 +222,7 @@ std::string WindowMarkup() {
     markup += "<div id=\"" + std::string(AnnouncerId) + "\" aria-live=\"polite\"></div>";
     markup += "<div id=\"" + std::string(AlertId) + "\" role=\"alert\" hidden" +
               Placed(layout::Output) + "></div>";
-    return markup + "</div>";
+    return markup + "</main>";
 }
 
 std::string PageMarkup(std::string_view icon_uri, std::string_view script) {
