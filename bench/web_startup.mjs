@@ -75,8 +75,10 @@ async function load(path, program) {
             first_contentful_paint: performance.getEntriesByName('first-contentful-paint')[0].startTime,
         };
     });
-    const metrics = Object.fromEntries((await (await tab.createCDPSession()).send('Performance.getMetrics')
-        .catch(() => ({ metrics: [] }))).metrics.map((m) => [m.name, m.value]));
+    const cdp = await tab.createCDPSession();
+    await cdp.send('Performance.enable');
+    const metrics = Object.fromEntries((await cdp.send('Performance.getMetrics')).metrics
+        .map((m) => [m.name, m.value]));
     const added = (await rendererPids(browserCdp)).filter((pid) => !before.has(pid));
     const renderer = added.reduce((sum, pid) => sum + residentMiB(pid), 0);
     await context.close();
@@ -87,7 +89,6 @@ async function load(path, program) {
 const samples = { program: [], floor: [] };
 for (let run = 0; run < runs; ++run) {
     for (const which of run % 2 ? ['floor', 'program'] : ['program', 'floor']) {
-        // Each page in a new tab of a new context, with the Performance domain's metrics on.
         samples[which].push(await load(which === 'program' ? pagePath : floorPath, which === 'program'));
     }
 }

@@ -7,6 +7,7 @@
 // window's client area (the option buttons from the top-left of the figure frame), and the
 // order in which Tab visits them. Each front end turns twips into pixels at its screen's dpi.
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 
@@ -76,6 +77,13 @@ inline constexpr std::array<int, catalogue::FigureCount> OptionTabIndex{9, 8, 7,
 inline constexpr std::array<int, catalogue::PublicationCount> CheckTabIndex{3,  11, 12, 13, 14, 15,
                                                                             16, 17, 18, 19, 20, 22};
 inline constexpr std::array<int, catalogue::TableCount> TableTabIndex{23, 24, 25, 28};
+
+// The figure whose option button Tab stops at while none is selected: the first in the
+// keyboard order. Once one is selected, Tab stops at that one.
+constexpr int FirstFigureInTabOrder() {
+    return static_cast<int>(std::min_element(OptionTabIndex.begin(), OptionTabIndex.end()) -
+                            OptionTabIndex.begin());
+}
 
 // The figures from the top row of their group to the bottom: the order of the arrow keys.
 constexpr std::array<int, catalogue::FigureCount> FiguresTopDown() {

@@ -41,12 +41,6 @@ val ById(const val& root, std::string_view id) {
     return element;
 }
 
-// The figure Tab stops at while none is selected: the first in the keyboard order.
-constexpr std::size_t FirstFigureInTabOrder() {
-    const auto& order = layout::OptionTabIndex;
-    return static_cast<std::size_t>(std::min_element(order.begin(), order.end()) - order.begin());
-}
-
 }  // namespace
 
 MainForm::MainForm(val root, selection::TableReader rows)
@@ -168,10 +162,9 @@ void MainForm::OnKeyDown(const val& event) {
 // at the first in the keyboard order.
 void MainForm::MoveFigureTabStop() {
     const int selected = view_->SelectedFigure();
-    const std::size_t stop =
-        selected >= 0 ? static_cast<std::size_t>(selected) : FirstFigureInTabOrder();
+    const int stop = selected >= 0 ? selected : layout::FirstFigureInTabOrder();
     for (std::size_t figure = 0; figure < figures_.size(); ++figure) {
-        figures_[figure].set("tabIndex", figure == stop ? 0 : -1);
+        figures_[figure].set("tabIndex", static_cast<int>(figure) == stop ? 0 : -1);
     }
 }
 

@@ -71,12 +71,6 @@ std::string Control(std::string_view type, std::string_view name, std::size_t in
            (tab_stop ? "" : " tabindex=\"-1\"") + "><span>" + Escaped(caption) + "</span></label>";
 }
 
-// The figure Tab stops at while none is selected: the first in the keyboard order.
-std::size_t FirstFigureInTabOrder() {
-    const auto& order = layout::OptionTabIndex;
-    return static_cast<std::size_t>(std::min_element(order.begin(), order.end()) - order.begin());
-}
-
 std::string Owns(const std::vector<std::string>& ids) {
     std::string owned;
     for (const std::string& id : ids) owned += (owned.empty() ? "" : " ") + LabelId(id);
@@ -199,7 +193,7 @@ std::string WindowMarkup() {
         Placed(layout::Output) + ">" + Escaped(AssignmentText) + "</textarea>";
     by_tab_index[layout::FrameTabIndex] =
         "<div class=\"frame\" aria-hidden=\"true\"" + Placed(layout::FigureFrame) + "></div>";
-    const std::size_t first_figure = FirstFigureInTabOrder();
+    const auto first_figure = static_cast<std::size_t>(layout::FirstFigureInTabOrder());
     for (std::size_t figure = 0; figure < layout::OptionTop.size(); ++figure) {
         by_tab_index[layout::OptionTabIndex[figure]] = Control(
             "radio", FigureName, figure, FigureId(figure),

@@ -51,12 +51,6 @@ void Place(HWND control, const layout::Place& place, int dpi, int left = 0, int 
                Pixels(place.width, dpi), Pixels(place.height, dpi), FALSE);
 }
 
-// The figure Tab stops at while none is selected: the first in the keyboard order.
-constexpr int FirstFigureInTabOrder() {
-    const auto& order = layout::OptionTabIndex;
-    return static_cast<int>(std::min_element(order.begin(), order.end()) - order.begin());
-}
-
 }  // namespace
 
 void MainWindow::Register(HINSTANCE instance) {
@@ -151,7 +145,7 @@ void MainWindow::CreateControls() {
     };
     // The figures are one group: the first created starts it, and no later control starts
     // another, so that the seventh, created after the periodicals, belongs to it too.
-    const int first_figure = FirstFigureInTabOrder();
+    const int first_figure = layout::FirstFigureInTabOrder();
     for (std::size_t figure = 0; figure < figures_.size(); ++figure) {
         by_tab_index[layout::OptionTabIndex[figure]] = [this, figure, first_figure] {
             const DWORD group = static_cast<int>(figure) == first_figure ? WS_GROUP : 0;
@@ -386,7 +380,7 @@ bool MainWindow::OnArrowKey(const MSG& message) {
 // at the first in the keyboard order.
 void MainWindow::MoveFigureTabStop() {
     const int selected = view_->SelectedFigure();
-    const int stop = selected >= 0 ? selected : FirstFigureInTabOrder();
+    const int stop = selected >= 0 ? selected : layout::FirstFigureInTabOrder();
     for (std::size_t figure = 0; figure < figures_.size(); ++figure) {
         const LONG_PTR style = GetWindowLongPtrW(figures_[figure], GWL_STYLE);
         const LONG_PTR wanted =
