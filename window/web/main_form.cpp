@@ -11,6 +11,7 @@
 #include <exception>
 
 #include "catalogue/run_time_error.h"
+#include "window/assignment_text.h"
 #include "window/layout.h"
 #include "window/texts.h"
 #include "window/web/page_markup.h"
@@ -59,8 +60,10 @@ MainForm::MainForm(val root, selection::TableReader rows)
     selection_ = std::make_unique<selection::Selection>(*view_);
     view_->Attach(*selection_);
 
-    // The window's load: both groups cleared before the user can click.
+    // The window's load: both groups cleared before the user can click, and the assignment
+    // written through the view, so that it reads back with its CR LF as the desktops' do.
     selection_->ResetSelection();
+    view_->SetOutput(std::string(AssignmentText));
     FitCaptions();
     for (const char* type : ListenedEvents) {
         root_.call<void>("addEventListener", val(type), listener_);

@@ -24,7 +24,6 @@ WebSelectionView::WebSelectionView(Inputs figures, Inputs publications, val outp
     : figures_(std::move(figures)),
       publications_(std::move(publications)),
       output_(std::move(output)),
-      output_text_(output_["value"].as<std::string>()),
       rows_(std::move(rows)) {}
 
 std::string WebSelectionView::FigureCaption(selection::FigureIndex figure) const {
