@@ -24,9 +24,13 @@ install(FILES ${PROJECT_BINARY_DIR}/packaging/man/vazrazhdane.1.gz
     DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${PROJECT_BINARY_DIR}/packaging/man/bg/vazrazhdane.1.gz
     DESTINATION ${CMAKE_INSTALL_MANDIR}/bg/man1)
-# The compiler's identification is of no use in an installed program.
-install(CODE "execute_process(COMMAND ${CMAKE_OBJCOPY} --remove-section=.comment
-    \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/vazrazhdane\")")
+# Our own package strips the program, and the compiler's identification is of no use in it;
+# a distribution strips in its own way, keeping debug symbols apart.
+if(HARDEN_AND_STRIP)
+    install(CODE "execute_process(COMMAND ${CMAKE_OBJCOPY} --remove-section=.comment
+        \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/vazrazhdane\")")
+    set(CPACK_STRIP_FILES ON)
+endif()
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME vazrazhdane)
@@ -48,7 +52,6 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2")
 # Qt's own Bulgarian texts for its dialogs.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
-set(CPACK_STRIP_FILES ON)
 # Checked when the package is made: without these CPack would quietly write a package with
 # no library dependencies.
 set(CPACK_PROJECT_CONFIG_FILE ${packaging}/require_tools.cmake)

@@ -10,7 +10,7 @@
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    const auto form = window::StartProgram(application);
+    const auto form = window::qt::StartProgram(application);
     QuitOnFirstPaint(*form);
     return QApplication::exec();
 }

@@ -9,15 +9,15 @@
 #include <string>
 #include <utility>
 
-#include "selection/memory_view.h"
 #include "selection/selection.h"
+#include "tests/support/memory_view.h"
 
 // Controls in memory that also write down every change the handlers ask for, with the
 // UpdateMode in force at that moment, and can serve a faulty table row.
 //   "P3=1!@1"  set periodical 3 to checked, a real change (it raises a click), mode 1
 //   "F2=0@2"   deselect figure 2, no change, mode 2
 //   "W@1"      output written, mode 1
-class RecordingView : public selection::MemoryView {
+class RecordingView : public MemoryView {
 public:
     void Watch(const selection::Selection& selection) { selection_ = &selection; }
     // From now on, `row` of `table` reads as `text`.

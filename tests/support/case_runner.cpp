@@ -6,10 +6,6 @@
 #include <cstdio>
 #include <exception>
 
-void Require(bool ok, const std::string& what) {
-    if (!ok) throw BehaviourFailure(what);
-}
-
 void AddBehaviourCases(std::vector<NamedCase>& cases, const std::string& view,
                        const HarnessFactory& make, int random_clicks) {
     for (const BehaviourCase& behaviour : BehaviourCases()) {

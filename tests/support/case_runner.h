@@ -17,9 +17,6 @@ struct NamedCase {
     std::function<void()> run;
 };
 
-// Throws BehaviourFailure saying `what` unless `ok`.
-void Require(bool ok, const std::string& what);
-
 // Every behaviour case against the programs `make` makes, each named "VIEW: case".
 void AddBehaviourCases(std::vector<NamedCase>& cases, const std::string& view,
                        const HarnessFactory& make, int random_clicks);

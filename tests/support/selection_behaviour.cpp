@@ -9,6 +9,10 @@
 
 #include "tests/support/expected.h"
 
+void Require(bool ok, const std::string& what) {
+    if (!ok) throw BehaviourFailure(what);
+}
+
 namespace {
 
 void Expect(const std::string& what, const std::string& got, const std::string& want) {
@@ -93,13 +97,39 @@ void DeselectingByProgramLeavesNoFigure(const HarnessFactory& make, int) {
     for (int figure = 0; figure < expected::Figures; ++figure) {
         const auto program = make();
         program->ClickFigure(figure);
-        program->DeselectFigureByProgram(figure);
+        program->SetFigureByProgram(figure, false);
         // Deselecting raises no click: the periodicals and the report stay.
         Expect("state", program->State(), expected::State(-1, expected::Checks(figure)));
         Expect("report", program->Output(), expected::Report(figure));
         // And the figure can be chosen again afterwards.
         program->ClickFigure(figure);
         ExpectShown(*program, figure, "chosen again: ");
+    }
+}
+
+// The program's selection of a figure clears the one selected before, silently, and runs the
+// new one's click.
+void SelectingByProgramReplacesTheFigure(const HarnessFactory& make, int) {
+    for (int figure = 0; figure < expected::Figures; ++figure) {
+        const int next = (figure + 3) % expected::Figures;
+        const auto program = make();
+        program->ClickFigure(figure);
+        program->SetFigureByProgram(next, true);
+        ExpectShown(*program, next, "figure " + std::to_string(figure) + " then by program: ");
+    }
+}
+
+// The report stays as it is, and so does a pupil's selection in it.
+void SelectedFigureClickedAgainLeavesTheOutputAlone(const HarnessFactory& make, int) {
+    for (int figure = 0; figure < expected::Figures; ++figure) {
+        const auto program = make();
+        program->ClickFigure(figure);
+        program->SelectOutput();
+        Require(program->OutputSelected(), "the output's text could not be selected");
+        program->ClickFigure(figure);
+        ExpectShown(*program, figure);
+        Require(program->OutputSelected(),
+                "figure " + std::to_string(figure) + " clicked again rewrote the output");
     }
 }
 
@@ -134,6 +164,9 @@ const std::vector<BehaviourCase>& BehaviourCases() {
         std::vector<BehaviourCase> all{
             {"starts with nothing selected", StartsWithNothingSelected},
             {"deselecting by program leaves no figure", DeselectingByProgramLeavesNoFigure},
+            {"selecting by program replaces the figure", SelectingByProgramReplacesTheFigure},
+            {"selected figure clicked again leaves the output alone",
+             SelectedFigureClickedAgainLeavesTheOutputAlone},
             {"random clicks keep one consistent selection", RandomClicksKeepOneConsistentSelection},
         };
         AddClickFromStart(all);

@@ -22,6 +22,9 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// Throws BehaviourFailure saying `what` unless `ok`.
+void Require(bool ok, const std::string& what);
+
 struct BehaviourCase {
     std::string name;
     // `random_clicks` is how long the seeded random run goes; a view slow to drive asks for

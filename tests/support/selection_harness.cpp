@@ -3,9 +3,9 @@
 
 #include "tests/support/selection_harness.h"
 
-#include "selection/memory_view.h"
 #include "selection/selection.h"
 #include "tests/support/expected.h"
+#include "tests/support/memory_view.h"
 
 std::string SelectionHarness::State() const {
     std::string checks;
@@ -36,21 +36,26 @@ public:
 
     void ClickFigure(int figure) override { view_.ClickFigure(Index(figure)); }
     void ClickPublication(int publication) override { view_.ClickPublication(Index(publication)); }
-    void DeselectFigureByProgram(int figure) override {
-        view_.SetFigureSelected(Index(figure), false);
+    void SetFigureByProgram(int figure, bool selected) override {
+        view_.SetFigureSelected(Index(figure), selected);
     }
+    void SelectOutput() override { view_.SelectOutput(); }
 
-    int SelectedFigure() const override { return view_.SelectedFigure(); }
+    // From each option button, not from what the base remembers.
+    int SelectedFigure() const override {
+        return OnlySelected([this](int figure) { return view_.ShowsSelected(figure); });
+    }
     bool IsChecked(int publication) const override {
         return view_.IsPublicationChecked(Index(publication));
     }
     std::string Output() const override { return view_.Output(); }
+    bool OutputSelected() const override { return view_.OutputSelected(); }
     selection::UpdateMode Mode() const override { return selection_.Mode(); }
 
 private:
     static std::int16_t Index(int value) { return static_cast<std::int16_t>(value); }
 
-    selection::MemoryView view_;
+    MemoryView view_;
     selection::Selection selection_;
 };
 

@@ -18,12 +18,16 @@ public:
     virtual void ClickFigure(int figure) = 0;
     virtual void ClickPublication(int publication) = 0;
     // As the program does, through its view of the controls.
-    virtual void DeselectFigureByProgram(int figure) = 0;
+    virtual void SetFigureByProgram(int figure, bool selected) = 0;
+    // As a pupil selects the output's whole text to copy it.
+    virtual void SelectOutput() = 0;
 
     // -1 when no figure is selected.
     virtual int SelectedFigure() const = 0;
     virtual bool IsChecked(int publication) const = 0;
     virtual std::string Output() const = 0;
+    // Whether the output's whole text is still selected: writing it again clears that.
+    virtual bool OutputSelected() const = 0;
     virtual selection::UpdateMode Mode() const = 0;
 
     // "figure 2 checks ....x......."

@@ -11,6 +11,7 @@
 
 #include "tests/support/case_runner.h"
 #include "tests/support/expected.h"
+#include "tests/support/replaced_row.h"
 #include "tests/web/web_harness.h"
 #include "window/web/page_markup.h"
 
@@ -75,11 +76,8 @@ void RunTimeErrorIsShownAndStopsTheClicks() {
         {"figure handler", catalogue::Table::FirstPublicationTable, 1, true, 1},
     };
     for (const auto& failure : failures) {
-        WebHarness program([&failure](catalogue::Table table, int row) {
-            return table == failure.table && row == failure.row
-                       ? std::string("99")
-                       : selection::CatalogueRow(table, row);
-        });
+        const ReplacedRow faulty(failure.table, failure.row, "99");
+        WebHarness program;
         failure.figure ? program.ClickFigure(failure.click)
                        : program.ClickPublication(failure.click);
         const val alert =

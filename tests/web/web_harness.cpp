@@ -7,11 +7,11 @@
 
 using emscripten::val;
 
-WebHarness::WebHarness(selection::TableReader rows)
+WebHarness::WebHarness()
     : holder_(val::global("document").call<val>("createElement", std::string("div"))) {
     holder_.set("innerHTML", window::web::WindowMarkup());
     val::global("document")["body"].call<void>("appendChild", holder_);
-    form_ = std::make_unique<window::web::MainForm>(holder_["firstElementChild"], std::move(rows));
+    form_ = std::make_unique<window::web::MainForm>(holder_["firstElementChild"]);
 }
 
 WebHarness::~WebHarness() {
@@ -27,13 +27,19 @@ void WebHarness::ClickPublication(int publication) {
     form_->PublicationInput(publication)["parentElement"].call<void>("click");
 }
 
-void WebHarness::DeselectFigureByProgram(int figure) {
-    form_->View().SetFigureSelected(static_cast<selection::FigureIndex>(figure), false);
+void WebHarness::SetFigureByProgram(int figure, bool selected) {
+    form_->View().SetFigureSelected(static_cast<selection::FigureIndex>(figure), selected);
 }
 
 int WebHarness::SelectedFigure() const {
     return OnlySelected(
         [this](int figure) { return form_->FigureInput(figure)["checked"].as<bool>(); });
+}
+
+bool WebHarness::OutputSelected() const {
+    const val area = form_->OutputArea();
+    return area["selectionStart"].as<int>() == 0 &&
+           area["selectionEnd"].as<int>() == area["value"]["length"].as<int>();
 }
 
 bool WebHarness::IsChecked(int publication) const {

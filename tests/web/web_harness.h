@@ -5,7 +5,6 @@
 
 #include <memory>
 
-#include "selection/table_reader.h"
 #include "tests/support/selection_harness.h"
 #include "window/web/main_form.h"
 
@@ -13,16 +12,18 @@
 // to the control's label, which the browser passes on to its input.
 class WebHarness : public SelectionHarness {
 public:
-    explicit WebHarness(selection::TableReader rows = selection::CatalogueRow);
+    WebHarness();
     ~WebHarness() override;
 
     void ClickFigure(int figure) override;
     void ClickPublication(int publication) override;
-    void DeselectFigureByProgram(int figure) override;
+    void SetFigureByProgram(int figure, bool selected) override;
+    void SelectOutput() override { form_->OutputArea().call<void>("select"); }
 
     int SelectedFigure() const override;
     bool IsChecked(int publication) const override;
     std::string Output() const override { return form_->View().Output(); }
+    bool OutputSelected() const override;
     selection::UpdateMode Mode() const override { return form_->Selection().Mode(); }
 
     window::web::MainForm& Form() { return *form_; }

@@ -17,13 +17,14 @@
 #include "catalogue/run_time_error.h"
 #include "tests/support/case_runner.h"
 #include "tests/support/expected.h"
+#include "tests/support/replaced_row.h"
 #include "tests/support/selection_behaviour.h"
 #include "tests/win32/win32_harness.h"
 #include "window/layout.h"
 #include "window/win32/caption_fit.h"
 #include "window/win32/control_ids.h"
 
-using window::win32::MainWindow;
+using window::win32::MainForm;
 namespace layout = window::layout;
 
 namespace {
@@ -34,7 +35,7 @@ std::string Describe(const RECT& rect) {
 }
 
 // Where `control` sits in the window's client area.
-RECT PlaceOf(const MainWindow& form, HWND control) {
+RECT PlaceOf(const MainForm& form, HWND control) {
     RECT rect;
     GetWindowRect(control, &rect);
     MapWindowPoints(nullptr, form.Handle(), reinterpret_cast<POINT*>(&rect), 2);
@@ -48,12 +49,12 @@ RECT Expected(const layout::Place& place, int dpi, int left = 0, int top = 0) {
     return {x, y, x + Pixels(place.width, dpi), y + Pixels(place.height, dpi)};
 }
 
-void RequirePlace(const MainWindow& form, HWND control, const RECT& want, const std::string& name) {
+void RequirePlace(const MainForm& form, HWND control, const RECT& want, const std::string& name) {
     const RECT got = PlaceOf(form, control);
     Require(EqualRect(&got, &want), name + ": want " + Describe(want) + ", got " + Describe(got));
 }
 
-void Key(MainWindow& form, WPARAM key) {
+void Key(MainForm& form, WPARAM key) {
     HWND focus = GetFocus();
     PostMessageW(focus, WM_KEYDOWN, key, 1);
     PostMessageW(focus, WM_KEYUP, key, static_cast<LPARAM>(0xC0000001u));
@@ -61,7 +62,7 @@ void Key(MainWindow& form, WPARAM key) {
 }
 
 void PlacedAtEveryDpi() {
-    MainWindow form(GetModuleHandleW(nullptr));
+    MainForm form(GetModuleHandleW(nullptr));
     for (const int dpi : {96, 144, 192, 96}) {
         form.LayOut(dpi);
         RECT client;
@@ -86,7 +87,7 @@ void PlacedAtEveryDpi() {
 
 // The mark, a gap and the caption, in the font each control was given, within the control.
 void EveryCaptionFitsAtEveryDpi() {
-    MainWindow form(GetModuleHandleW(nullptr));
+    MainForm form(GetModuleHandleW(nullptr));
     std::vector<HWND> buttons;
     for (int figure = 0; figure < expected::Figures; ++figure) {
         buttons.push_back(form.FigureButton(figure));
@@ -105,7 +106,7 @@ void EveryCaptionFitsAtEveryDpi() {
     }
 }
 
-std::string TabChain(const MainWindow& form) {
+std::string TabChain(const MainForm& form) {
     std::string chain;
     HWND control = form.OutputBox();
     do {
@@ -118,7 +119,7 @@ std::string TabChain(const MainWindow& form) {
 // Tab visits the output, the periodicals in tab-index order and the figure group once: at the
 // selected figure, or at the first in the keyboard order while none is selected.
 void TabFollowsTheTabIndexes() {
-    MainWindow form(GetModuleHandleW(nullptr));
+    MainForm form(GetModuleHandleW(nullptr));
     const std::string periodicals_after_first = "301 302 303 304 305 306 307 308 309 310 311 ";
     Require(TabChain(form) == "100 300 204 " + periodicals_after_first,
             "none selected: " + TabChain(form));
@@ -132,7 +133,7 @@ void TabFollowsTheTabIndexes() {
 
 // Reaching the figures with Tab selects nothing; only a click or Space does.
 void TabIntoTheFiguresSelectsNothing() {
-    MainWindow form(GetModuleHandleW(nullptr));
+    MainForm form(GetModuleHandleW(nullptr));
     form.Show(SW_SHOWNORMAL);
     Pump(form);
     Require(GetFocus() == form.OutputBox(), "the focus starts in the output box");
@@ -154,7 +155,7 @@ void ArrowKeysMoveTheSelectionByRows() {
     const int cases[][3] = {{4, VK_DOWN, 6}, {2, VK_UP, 6}, {1, VK_DOWN, 0}, {0, VK_DOWN, 5},
                             {5, VK_DOWN, 5}, {4, VK_UP, 4}, {3, VK_RIGHT, 3}};
     for (const auto& [start, key, shown] : cases) {
-        MainWindow form(GetModuleHandleW(nullptr));
+        MainForm form(GetModuleHandleW(nullptr));
         form.Show(SW_SHOWNORMAL);
         SendMessageW(form.FigureButton(start), BM_CLICK, 0, 0);
         SetFocus(form.FigureButton(start));
@@ -166,7 +167,7 @@ void ArrowKeysMoveTheSelectionByRows() {
                     window::win32::TextOf(form.OutputBox()) == expected::Report(shown),
                 which + "selection");
     }
-    MainWindow form(GetModuleHandleW(nullptr));
+    MainForm form(GetModuleHandleW(nullptr));
     form.Show(SW_SHOWNORMAL);
     SetFocus(form.PublicationBox(3));
     Key(form, VK_DOWN);
@@ -177,11 +178,8 @@ void ArrowKeysMoveTheSelectionByRows() {
 // A handler's failure is reported once with its number; later clicks run nothing; the program
 // ends with the run-time error's status.
 void RunTimeErrorIsReportedOnceAndEnds() {
-    MainWindow form(GetModuleHandleW(nullptr), [](catalogue::Table table, int row) {
-        return table == catalogue::Table::PublisherTable && row == 5
-                   ? std::string("7")
-                   : selection::CatalogueRow(table, row);
-    });
+    const ReplacedRow faulty(catalogue::Table::PublisherTable, 5, "7");
+    MainForm form(GetModuleHandleW(nullptr));
     std::vector<int> reported;
     form.ReportFailuresWith(
         [&reported](HWND, int number, const std::string&) { reported.push_back(number); });
@@ -196,7 +194,7 @@ void RunTimeErrorIsReportedOnceAndEnds() {
 }
 
 void FixedWindowWithCloseBoxOnly() {
-    MainWindow form(GetModuleHandleW(nullptr));
+    MainForm form(GetModuleHandleW(nullptr));
     const auto style = GetWindowLongPtrW(form.Handle(), GWL_STYLE);
     Require((style & WS_SYSMENU) && (style & WS_CAPTION), "caption and close box");
     Require(!(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME)),
@@ -209,7 +207,7 @@ void FixedWindowWithCloseBoxOnly() {
 int wmain(int argc, wchar_t* argv[]) {
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
-    MainWindow::Register(GetModuleHandleW(nullptr));
+    MainForm::Register(GetModuleHandleW(nullptr));
 
     std::vector<NamedCase> cases;
     AddBehaviourCases(cases, "memory", MakeMemoryHarness, 5000);

@@ -14,9 +14,11 @@ public:
 
     void ClickFigure(int figure) override { Press(window_.FigureButton(figure)); }
     void ClickPublication(int publication) override { Press(window_.PublicationBox(publication)); }
-    void DeselectFigureByProgram(int figure) override {
-        window_.View().SetFigureSelected(static_cast<std::int16_t>(figure), false);
+    void SetFigureByProgram(int figure, bool selected) override {
+        window_.View().SetFigureSelected(static_cast<std::int16_t>(figure), selected);
+        Pump(window_);
     }
+    void SelectOutput() override { SendMessageW(window_.OutputBox(), EM_SETSEL, 0, -1); }
 
     // Read from the controls themselves, not from what the view remembers.
     int SelectedFigure() const override {
@@ -28,6 +30,13 @@ public:
         return SendMessageW(window_.PublicationBox(publication), BM_GETCHECK, 0, 0) == BST_CHECKED;
     }
     std::string Output() const override { return window::win32::TextOf(window_.OutputBox()); }
+    bool OutputSelected() const override {
+        DWORD start = 0;
+        DWORD end = 0;
+        SendMessageW(window_.OutputBox(), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                     reinterpret_cast<LPARAM>(&end));
+        return start == 0 && end == static_cast<DWORD>(GetWindowTextLengthW(window_.OutputBox()));
+    }
     selection::UpdateMode Mode() const override { return window_.Selection().Mode(); }
 
 private:
@@ -45,12 +54,12 @@ private:
     }
 
     Input input_;
-    window::win32::MainWindow window_;
+    window::win32::MainForm window_;
 };
 
 }  // namespace
 
-void Pump(window::win32::MainWindow& window) {
+void Pump(window::win32::MainForm& window) {
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
         if (message.message == WM_QUIT) {

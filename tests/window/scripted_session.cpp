@@ -13,9 +13,9 @@
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    window::SetUpApplication(application);
-    window::MainForm form;
-    window::EndOnRunTimeError(form);
+    window::qt::SetUpApplication(application);
+    window::qt::MainForm form;
+    window::qt::EndOnRunTimeError(form);
     form.show();
     QTimer::singleShot(0, &form, [&form] {
         const QPoint on_mark(8, 10);

@@ -18,6 +18,7 @@
 #include "tests/support/expected.h"
 #include "tests/support/handler_steps.h"
 #include "tests/support/qt_behaviour.h"
+#include "tests/support/replaced_row.h"
 #include "tests/window/widget_harness.h"
 #include "window/qt/application.h"
 #include "window/qt/main_form.h"
@@ -45,13 +46,6 @@ QColor SeenColour(QWidget* widget) {
     const qreal scale = seen.devicePixelRatio();  // the grab has the screen's pixels
     return seen.pixelColor(qFloor((widget->width() - 3) * scale),
                            qFloor(widget->height() / 2 * scale));
-}
-
-// The relation tables with one row replaced.
-window::TableReader RowsWith(Table table, int row, const std::string& text) {
-    return [=](Table asked, int asked_row) {
-        return asked == table && asked_row == row ? text : window::CatalogueRow(asked, asked_row);
-    };
 }
 
 }  // namespace
@@ -88,11 +82,11 @@ private slots:
 };
 
 void TstMainForm::initTestCase() {
-    window::SetUpApplication(*qApp);
+    window::qt::SetUpApplication(*qApp);
 }
 
 void TstMainForm::startsWithAssignmentAndNothingSelected() {
-    window::MainForm form;
+    window::qt::MainForm form;
     form.show();
     QVERIFY(QTest::qWaitForWindowActive(&form));
     QCOMPARE(form.windowTitle(), "www.vazrazhdane.example История - възрожденци и печатни издания");
@@ -109,7 +103,7 @@ void TstMainForm::startsWithAssignmentAndNothingSelected() {
 
 // The assignment lists the program's contents; it must agree with what the window offers.
 void TstMainForm::assignmentNamesEveryFigureAndPeriodical() {
-    window::MainForm form;
+    window::qt::MainForm form;
     const QString last = Text(form.Output()->Text()).split("\r\n").at(7);
     for (int figure = 0; figure < expected::Figures; ++figure) {
         QVERIFY2(last.contains(form.FigureButton(figure)->text()),
@@ -123,7 +117,7 @@ void TstMainForm::assignmentNamesEveryFigureAndPeriodical() {
 }
 
 void TstMainForm::captions() {
-    window::MainForm form;
+    window::qt::MainForm form;
     // The first line of each figure's report is its caption; the rest are its periodicals'.
     for (int figure = 0; figure < expected::Figures; ++figure) {
         const QStringList lines = Text(expected::Report(figure)).split("\r\n");
@@ -179,7 +173,7 @@ void TstMainForm::geometryAndColours() {
     QFETCH(QString, within);
     QFETCH(QRect, twips);
     QFETCH(QColor, colour);
-    window::MainForm form;
+    window::qt::MainForm form;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     QCOMPARE(form.size(), QSize(Pixels(7170), Pixels(6840)));
@@ -225,7 +219,7 @@ void TstMainForm::readableUnderADarkTheme() {
     dark.setColor(QPalette::Base, QColor(20, 20, 20));
     QApplication::setPalette(dark);
     const auto restore = qScopeGuard([&before] { QApplication::setPalette(before); });
-    window::MainForm form;
+    window::qt::MainForm form;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     const auto luminance = [](const QColor& colour) {
@@ -260,7 +254,7 @@ void TstMainForm::readableUnderADarkTheme() {
 }
 
 void TstMainForm::tabOrderFollowsTabIndexes() {
-    window::MainForm form;
+    window::qt::MainForm form;
     const QStringList order{"Text1_0",   "Check1_0",  "Option1_4", "Option1_3", "Option1_2",
                             "Option1_1", "Option1_0", "Option1_5", "Check1_1",  "Check1_2",
                             "Check1_3",  "Check1_4",  "Check1_5",  "Check1_6",  "Check1_7",
@@ -277,7 +271,7 @@ void TstMainForm::tabOrderFollowsTabIndexes() {
 // The figures are one stop for Tab, as option groups are on every desktop: Tab enters at the
 // selected figure (the first in the chain while none is), arrows move inside.
 void TstMainForm::tabKeyWalksTheChain() {
-    window::MainForm form;
+    window::qt::MainForm form;
     form.show();
     QVERIFY(QTest::qWaitForWindowActive(&form));
     const auto walk = [](int steps, Qt::Key key) {
@@ -301,14 +295,14 @@ void TstMainForm::tabKeyWalksTheChain() {
 }
 
 void TstMainForm::labelsTakeNoFocus() {
-    window::MainForm form;
+    window::qt::MainForm form;
     const auto labels = form.findChildren<QLabel*>();
     QCOMPARE(labels.size(), 3);
     for (const QLabel* label : labels) QCOMPARE(label->focusPolicy(), Qt::NoFocus);
 }
 
 void TstMainForm::namedForScreenReadersAndFixedInSize() {
-    window::MainForm form;
+    window::qt::MainForm form;
     QCOMPARE(form.findChild<QWidget*>("Frame1")->accessibleName(), "Възрожденци");
     QCOMPARE(form.findChild<QWidget*>("Publications")->accessibleName(), "Издания");
     QCOMPARE(form.Output()->accessibleName(), "Справка");
@@ -319,10 +313,10 @@ void TstMainForm::namedForScreenReadersAndFixedInSize() {
 }
 
 void TstMainForm::outputAreaScrollsOnlyForTheAssignment() {
-    window::MainForm form;
+    window::qt::MainForm form;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    window::OutputArea* output = form.Output();
+    window::qt::OutputArea* output = form.Output();
     QVERIFY(output->isReadOnly());
     QVERIFY(output->textInteractionFlags() & Qt::TextSelectableByKeyboard);
     QCOMPARE(output->lineWrapMode(), QPlainTextEdit::WidgetWidth);
@@ -337,7 +331,7 @@ void TstMainForm::outputAreaScrollsOnlyForTheAssignment() {
 
 // Run on a Wayland compositor too, whose maximize the window cannot refuse.
 void TstMainForm::survivesMaximizeByTheDesktop() {
-    window::MainForm form;
+    window::qt::MainForm form;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     const QSize size = form.size();
@@ -351,7 +345,7 @@ void TstMainForm::survivesMaximizeByTheDesktop() {
 }
 
 void TstMainForm::outputShowsEachLineOnce() {
-    window::MainForm form;
+    window::qt::MainForm form;
     form.PublicationBox(9)->click();
     QCOMPARE(Text(form.Output()->Text()), Text(expected::Report(5)));
     QCOMPARE(form.Output()->toPlainText(),
@@ -368,7 +362,7 @@ void TstMainForm::changesFollowTheHandlerSteps() {
     QFETCH(QString, before);
     QFETCH(QString, click);
     QFETCH(QStringList, changes);
-    window::MainForm form;
+    window::qt::MainForm form;
     const auto button = [&form](const QString& name) -> QAbstractButton* {
         const int index = name.mid(1).toInt();
         if (name.startsWith('f')) return form.FigureButton(index);
@@ -407,7 +401,7 @@ void TstMainForm::arrowKeysMoveTheFigureSelection() {
     QFETCH(int, start);
     QFETCH(int, key);
     QFETCH(int, shown);
-    window::MainForm form;
+    window::qt::MainForm form;
     form.show();
     QVERIFY(QTest::qWaitForWindowActive(&form));
     QRadioButton* button = form.FigureButton(start);
@@ -424,8 +418,9 @@ void TstMainForm::arrowKeysMoveTheFigureSelection() {
 // A click set off by the program's own change runs inside that change; when its handler fails,
 // the change itself fails, so whoever made it stops there too.
 void TstMainForm::failureInAClickSetOffByAChangeReachesTheChanger() {
-    window::MainForm form(RowsWith(Table::FirstPublicationTable, 3, "12"));
-    QSignalSpy reported(&form, &window::MainForm::runTimeError);
+    const ReplacedRow faulty(Table::FirstPublicationTable, 3, "12");
+    window::qt::MainForm form;
+    QSignalSpy reported(&form, &window::qt::MainForm::runTimeError);
     int raised = 0;
     try {
         form.View().SetFigureSelected(3, true);
@@ -438,8 +433,9 @@ void TstMainForm::failureInAClickSetOffByAChangeReachesTheChanger() {
 }
 
 void TstMainForm::runTimeErrorIsShownAndEndsProgram() {
-    window::MainForm form(RowsWith(Table::PublisherTable, 5, "7"));
-    window::EndOnRunTimeError(form);
+    const ReplacedRow faulty(Table::PublisherTable, 5, "7");
+    window::qt::MainForm form;
+    window::qt::EndOnRunTimeError(form);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     QString title;
@@ -464,7 +460,7 @@ void TstMainForm::runTimeErrorIsShownAndEndsProgram() {
     QTimer::singleShot(10000, &form, [] { QCoreApplication::exit(99); });  // never hang
     QCOMPARE(QCoreApplication::exec(), window::texts::RunTimeErrorExitCode);
     QCOMPARE(shown, 1);
-    QCOMPARE(title, window::ProgramName());
+    QCOMPARE(title, window::qt::ProgramName());
     QVERIFY2(message.contains("340") && message.contains("7"), qPrintable(message));
     QVERIFY(form.PublicationBox(5)->isChecked());
     QVERIFY(!form.PublicationBox(1)->isChecked());  // either click, run, would check it
@@ -472,8 +468,8 @@ void TstMainForm::runTimeErrorIsShownAndEndsProgram() {
 }
 
 void TstMainForm::closingEndsWithStatusZero() {
-    window::MainForm form;
-    window::EndOnRunTimeError(form);
+    window::qt::MainForm form;
+    window::qt::EndOnRunTimeError(form);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     QTimer::singleShot(0, &form, [&] {
@@ -508,14 +504,14 @@ void TstMainForm::withoutDisplaySaysSo() {
     program.start(PROGRAM_PATH, {});
     QVERIFY(program.waitForFinished(10000));
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(program.exitCode(), window::NoDisplayExitCode);
+    QCOMPARE(program.exitCode(), window::qt::NoDisplayExitCode);
     const QString output = QString::fromUtf8(program.readAllStandardError());
     QVERIFY2(output.contains(said) && !output.contains("Reinstalling"), qPrintable(output));
 }
 
 void TstMainForm::nameVersionAndIcon() {
     QCOMPARE(QCoreApplication::applicationVersion(), "1.00");
-    QCOMPARE(QGuiApplication::applicationDisplayName(), window::ProgramName());
+    QCOMPARE(QGuiApplication::applicationDisplayName(), window::qt::ProgramName());
     const QIcon icon = QApplication::windowIcon();
     QVERIFY(!icon.isNull());
     const QImage picture = icon.pixmap(32, 32).toImage();

@@ -54,7 +54,7 @@ void TstSoak::randomUseAlwaysShowsOneConsistentSelection() {
                             ? qEnvironmentVariableIntValue("SOAK_ACTIONS")
                             : 100000;
     QRandomGenerator random(seed);
-    window::MainForm form;
+    window::qt::MainForm form;
     form.show();
     QVERIFY(QTest::qWaitForWindowActive(&form));
 

@@ -4,6 +4,7 @@
 #include "tests/window/widget_harness.h"
 
 #include <QTest>
+#include <QTextCursor>
 
 #include "window/qt/main_form.h"
 
@@ -18,9 +19,10 @@ public:
 
     void ClickFigure(int figure) override { Press(form_.FigureButton(figure)); }
     void ClickPublication(int publication) override { Press(form_.PublicationBox(publication)); }
-    void DeselectFigureByProgram(int figure) override {
-        form_.View().SetFigureSelected(static_cast<std::int16_t>(figure), false);
+    void SetFigureByProgram(int figure, bool selected) override {
+        form_.View().SetFigureSelected(static_cast<std::int16_t>(figure), selected);
     }
+    void SelectOutput() override { form_.Output()->selectAll(); }
 
     int SelectedFigure() const override {
         return OnlySelected([this](int figure) { return form_.FigureButton(figure)->isChecked(); });
@@ -29,6 +31,11 @@ public:
         return form_.PublicationBox(publication)->isChecked();
     }
     std::string Output() const override { return form_.Output()->Text(); }
+    bool OutputSelected() const override {
+        const QTextCursor cursor = form_.Output()->textCursor();
+        return cursor.selectionStart() == 0 &&
+               cursor.selectionEnd() == form_.Output()->toPlainText().size();
+    }
     selection::UpdateMode Mode() const override { return form_.Selection().Mode(); }
 
 private:
@@ -45,7 +52,7 @@ private:
     }
 
     Input input_;
-    window::MainForm form_;
+    window::qt::MainForm form_;
 };
 
 }  // namespace

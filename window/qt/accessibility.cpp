@@ -9,7 +9,9 @@
 #include <QWidget>
 #include <utility>
 
-namespace window {
+#include "window/qt/main_form.h"
+
+namespace window::qt {
 namespace {
 
 // The window's frame, whose last child is the announcer's status bar.
@@ -69,7 +71,7 @@ private:
 }  // namespace
 
 QAccessibleInterface* AccessibleWindow(const QString& class_name, QObject* object) {
-    if (class_name == QLatin1String("window::MainForm") && object->isWidgetType()) {
+    if (class_name == QLatin1String(MainForm::staticMetaObject.className())) {
         return new WindowFrame(static_cast<QWidget*>(object));
     }
     return nullptr;
@@ -95,4 +97,4 @@ void ReportAnnouncer::Show() {
     QAccessible::updateAccessibility(&shown);
 }
 
-}  // namespace window
+}  // namespace window::qt

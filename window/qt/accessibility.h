@@ -12,7 +12,7 @@
 
 class QWidget;
 
-namespace window {
+namespace window::qt {
 
 // How screen readers see the window: as a frame, so that "speak title bar" reads its title,
 // holding the report announcer's status bar besides its controls.
@@ -41,4 +41,4 @@ private:
     ReportAnnouncement announcement_;
 };
 
-}  // namespace window
+}  // namespace window::qt

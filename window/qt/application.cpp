@@ -15,7 +15,7 @@
 #include "window/qt/main_form.h"
 #include "window/texts.h"
 
-namespace window {
+namespace window::qt {
 
 bool CanOpenWindow() {
 #if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
@@ -76,4 +76,4 @@ void EndOnRunTimeError(MainForm& form) {
         Qt::QueuedConnection);
 }
 
-}  // namespace window
+}  // namespace window::qt

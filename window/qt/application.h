@@ -9,7 +9,7 @@
 
 #include "window/texts.h"
 
-namespace window {
+namespace window::qt {
 
 class MainForm;
 
@@ -35,4 +35,4 @@ std::unique_ptr<MainForm> StartProgram(QApplication& application);
 // ends the program with texts::RunTimeErrorExitCode.
 void EndOnRunTimeError(MainForm& form);
 
-}  // namespace window
+}  // namespace window::qt

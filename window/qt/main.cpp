@@ -20,7 +20,7 @@ void EndWithoutPlatform(QtMsgType type, const QMessageLogContext& context, const
             "Нито една графична платформа не може да се стартира: прозорецът не може да се "
             "отвори.\nNo display platform could start: the window cannot open.\n",
             stderr);
-        std::_Exit(window::NoDisplayExitCode);
+        std::_Exit(window::qt::NoDisplayExitCode);
     }
     if (qt_handler != nullptr) qt_handler(type, context, text);
 }
@@ -28,17 +28,17 @@ void EndWithoutPlatform(QtMsgType type, const QMessageLogContext& context, const
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    if (!window::CanOpenWindow()) {
+    if (!window::qt::CanOpenWindow()) {
         std::fputs(
             "Няма графичен екран (DISPLAY и WAYLAND_DISPLAY не са зададени): прозорецът не може "
             "да се отвори.\nNo display (neither DISPLAY nor WAYLAND_DISPLAY is set): the window "
             "cannot open.\n",
             stderr);
-        return window::NoDisplayExitCode;
+        return window::qt::NoDisplayExitCode;
     }
     qt_handler = qInstallMessageHandler(EndWithoutPlatform);
     QApplication application(argc, argv);
     qInstallMessageHandler(qt_handler);
-    const auto form = window::StartProgram(application);
+    const auto form = window::qt::StartProgram(application);
     return QApplication::exec();
 }

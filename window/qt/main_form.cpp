@@ -4,8 +4,10 @@
 #include "window/qt/main_form.h"
 
 #include <qdrawutil.h>
-#include <QFont>
 #include <QApplication>
+#include <QFont>
+#include <QGroupBox>
+#include <QLabel>
 #include <QPainter>
 #include <QPalette>
 #include <QProxyStyle>
@@ -16,9 +18,11 @@
 #include "catalogue/catalogue.h"
 #include "window/appearance.h"
 #include "window/assignment_text.h"
+#include "window/layout.h"
+#include "window/qt/accessibility.h"
 #include "window/texts.h"
 
-namespace window {
+namespace window::qt {
 namespace {
 
 // Qt scales these pixels for high-dpi screens by itself.
@@ -95,7 +99,7 @@ protected:
 
 }  // namespace
 
-MainForm::MainForm(TableReader rows, QWidget* parent) : QWidget(parent) {
+MainForm::MainForm(QWidget* parent) : QWidget(parent) {
     setWindowTitle(QString::fromStdString(texts::WindowTitle()));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
@@ -120,8 +124,7 @@ MainForm::MainForm(TableReader rows, QWidget* parent) : QWidget(parent) {
     announcer_ = new ReportAnnouncer(this);
     ChainTabOrder();
 
-    view_ = std::make_unique<WidgetSelectionView>(figures_, *figure_group_, publications_, *output_,
-                                                  std::move(rows));
+    view_ = std::make_unique<QtSelectionView>(figures_, *figure_group_, publications_, *output_);
     selection_ = std::make_unique<selection::Selection>(*view_);
     WireClicks();
 
@@ -210,16 +213,16 @@ void MainForm::MoveFigureTabStop() {
     }
 }
 
+// `toggled`, not `clicked`: Qt raises it for the program's own changes too, which the
+// selection needs as nested clicks.
 void MainForm::WireClicks() {
-    for (int figure = 0; figure < catalogue::FigureCount; ++figure) {
+    connect(figure_group_, &QButtonGroup::idToggled, this, &MainForm::MoveFigureTabStop);
+    // An option button's click is its becoming selected; losing the selection is silent.
+    connect(figure_group_, &QButtonGroup::idToggled, this, [this](int figure, bool on) {
         const auto index = static_cast<selection::FigureIndex>(figure);
-        connect(figures_[Element(figure)], &QRadioButton::toggled, this,
-                &MainForm::MoveFigureTabStop);
-        // An option button's click is its becoming selected; losing the selection is silent.
-        connect(figures_[Element(figure)], &QRadioButton::toggled, this, [this, index](bool on) {
-            if (on) Dispatch([this, index] { selection_->SelectFigure(index); });
-        });
-    }
+        if (on) Dispatch([this, index] { selection_->SelectFigure(index); });
+    });
+    // Not a button group: Qt's Tab would pass over the boxes of one as over an option group.
     for (int publication = 0; publication < catalogue::PublicationCount; ++publication) {
         const auto index = static_cast<selection::PublicationIndex>(publication);
         connect(publications_[Element(publication)], &QCheckBox::toggled, this, [this, index] {
@@ -255,4 +258,4 @@ void MainForm::Fail(const catalogue::RunTimeError& failure) {
     emit runTimeError(static_cast<int>(failure.Number()), QString::fromUtf8(failure.what()));
 }
 
-}  // namespace window
+}  // namespace window::qt

@@ -5,21 +5,18 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QGroupBox>
-#include <QLabel>
 #include <QRadioButton>
 #include <QWidget>
-#include <array>
 #include <memory>
 
 #include "catalogue/run_time_error.h"
 #include "selection/selection.h"
-#include "window/layout.h"
-#include "window/qt/accessibility.h"
 #include "window/qt/output_area.h"
-#include "window/qt/widget_selection_view.h"
+#include "window/qt/qt_selection_view.h"
 
-namespace window {
+namespace window::qt {
+
+class ReportAnnouncer;
 
 // The program's one window: the figures as option buttons, their periodicals as check boxes,
 // and the output area. Clicks on either group, by mouse or keyboard, run the selection.
@@ -27,8 +24,7 @@ class MainForm : public QWidget {
     Q_OBJECT
 
 public:
-    // `rows` serves the relation tables; the catalogue's unless a test needs other rows.
-    explicit MainForm(TableReader rows = CatalogueRow, QWidget* parent = nullptr);
+    explicit MainForm(QWidget* parent = nullptr);
     ~MainForm() override;
 
     QRadioButton* FigureButton(int figure) const { return figures_.at(Element(figure)); }
@@ -59,16 +55,16 @@ private:
     void Dispatch(Handler handler);
     void Fail(const catalogue::RunTimeError& failure);
 
-    WidgetSelectionView::Figures figures_{};
-    WidgetSelectionView::Publications publications_{};
-    QStyle* button_style_ = nullptr;  // the window's style, a whole control taking the click
-    QButtonGroup* figure_group_ = nullptr;
+    QtSelectionView::Figures figures_{};
+    QtSelectionView::Publications publications_{};
+    QStyle* button_style_ = nullptr;        // the window's style, a whole control taking the click
+    QButtonGroup* figure_group_ = nullptr;  // ids are figure indexes
     OutputArea* output_ = nullptr;
     ReportAnnouncer* announcer_ = nullptr;
-    std::unique_ptr<WidgetSelectionView> view_;
+    std::unique_ptr<QtSelectionView> view_;
     std::unique_ptr<selection::Selection> selection_;
 
     bool failed_ = false;
 };
 
-}  // namespace window
+}  // namespace window::qt

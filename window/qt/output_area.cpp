@@ -5,7 +5,7 @@
 
 #include <QScrollBar>
 
-namespace window {
+namespace window::qt {
 
 OutputArea::OutputArea(QWidget* parent) : QPlainTextEdit(parent) {
     setReadOnly(true);
@@ -41,4 +41,4 @@ void OutputArea::Show() {
     setPlainText(shown);
 }
 
-}  // namespace window
+}  // namespace window::qt

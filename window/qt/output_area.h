@@ -6,7 +6,7 @@
 #include <QPlainTextEdit>
 #include <string>
 
-namespace window {
+namespace window::qt {
 
 // The read-only output area. It hands back its text exactly as it was written, CR LF pairs
 // included, and shows it with plain line breaks: the text widget itself would hand back line
@@ -41,4 +41,4 @@ private:
     bool stale_ = false;
 };
 
-}  // namespace window
+}  // namespace window::qt

@@ -44,7 +44,7 @@ val ById(const val& root, std::string_view id) {
 
 }  // namespace
 
-MainForm::MainForm(val root, selection::TableReader rows)
+MainForm::MainForm(val root)
     : root_(std::move(root)),
       listener_(val::take_ownership(FormListener(this))),
       output_(ById(root_, OutputId)),
@@ -56,7 +56,7 @@ MainForm::MainForm(val root, selection::TableReader rows)
     for (std::size_t publication = 0; publication < layout::CheckTop.size(); ++publication) {
         publications_.push_back(ById(root_, PublicationId(publication)));
     }
-    view_ = std::make_unique<WebSelectionView>(figures_, publications_, output_, std::move(rows));
+    view_ = std::make_unique<WebSelectionView>(figures_, publications_, output_);
     selection_ = std::make_unique<selection::Selection>(*view_);
     view_->Attach(*selection_);
 

@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "selection/selection.h"
-#include "selection/table_reader.h"
 #include "window/report_announcement.h"
 #include "window/web/web_selection_view.h"
 
@@ -24,7 +23,7 @@ class MainForm {
 public:
     // Takes over the window that `root` holds (WindowMarkup's): clears both groups as the
     // window's load does, fits the captions to their controls and listens to the user.
-    explicit MainForm(emscripten::val root, selection::TableReader rows = selection::CatalogueRow);
+    explicit MainForm(emscripten::val root);
     ~MainForm();
     MainForm(const MainForm&) = delete;
     MainForm& operator=(const MainForm&) = delete;

@@ -19,12 +19,10 @@ std::string CaptionOf(const val& input) {
 
 }  // namespace
 
-WebSelectionView::WebSelectionView(Inputs figures, Inputs publications, val output,
-                                   selection::TableReader rows)
+WebSelectionView::WebSelectionView(Inputs figures, Inputs publications, val output)
     : figures_(std::move(figures)),
       publications_(std::move(publications)),
-      output_(std::move(output)),
-      rows_(std::move(rows)) {}
+      output_(std::move(output)) {}
 
 std::string WebSelectionView::FigureCaption(selection::FigureIndex figure) const {
     return CaptionOf(figures_.at(catalogue::FigureElement(figure)));
@@ -40,7 +38,7 @@ void WebSelectionView::SetOutput(const std::string& text) {
 }
 
 std::string WebSelectionView::TableRow(catalogue::Table table, int row) const {
-    return rows_(table, row);
+    return std::string(catalogue::TableRow(static_cast<int>(table), row));
 }
 
 void WebSelectionView::ShowFigureSelected(std::size_t element, bool selected) {

@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "selection/silent_controls_view.h"
-#include "selection/table_reader.h"
 
 namespace window::web {
 
@@ -20,8 +19,7 @@ public:
     // One <input> per element, each inside the <label> that carries its caption.
     using Inputs = std::vector<emscripten::val>;
 
-    WebSelectionView(Inputs figures, Inputs publications, emscripten::val output,
-                     selection::TableReader rows);
+    WebSelectionView(Inputs figures, Inputs publications, emscripten::val output);
 
     std::string FigureCaption(selection::FigureIndex figure) const override;
     std::string PublicationCaption(selection::PublicationIndex publication) const override;
@@ -40,7 +38,6 @@ private:
     Inputs publications_;
     emscripten::val output_;
     std::string output_text_;
-    selection::TableReader rows_;
 };
 
 }  // namespace window::web

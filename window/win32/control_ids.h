@@ -23,6 +23,9 @@ constexpr int PublicationId(std::size_t publication) {
     return FirstPublicationId + static_cast<int>(publication);
 }
 
+// A fixed window with a title bar and a close box only.
+inline constexpr DWORD WindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
+
 // The window class other programs (and the tests' probe) find the window by.
 inline constexpr wchar_t WindowClass[] = L"VazrazhdaneMainForm";
 

@@ -8,15 +8,15 @@
 #include <exception>
 
 #include "window/texts.h"
-#include "window/win32/main_window.h"
+#include "window/win32/main_form.h"
 #include "window/win32/utf16.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*arguments*/, int show) {
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
     try {
-        window::win32::MainWindow::Register(instance);
-        window::win32::MainWindow form(instance);
+        window::win32::MainForm::Register(instance);
+        window::win32::MainForm form(instance);
         form.Show(show);
         return form.Run();
     } catch (const std::exception& failure) {

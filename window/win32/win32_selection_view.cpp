@@ -17,8 +17,8 @@ std::string TextOf(HWND window) {
 }
 
 Win32SelectionView::Win32SelectionView(const Figures& figures, const Publications& publications,
-                                       HWND output, selection::TableReader rows)
-    : figures_(figures), publications_(publications), output_(output), rows_(std::move(rows)) {}
+                                       HWND output)
+    : figures_(figures), publications_(publications), output_(output) {}
 
 std::string Win32SelectionView::FigureCaption(selection::FigureIndex figure) const {
     return TextOf(figures_[catalogue::FigureElement(figure)]);
@@ -37,7 +37,7 @@ void Win32SelectionView::SetOutput(const std::string& text) {
 }
 
 std::string Win32SelectionView::TableRow(catalogue::Table table, int row) const {
-    return rows_(table, row);
+    return std::string(catalogue::TableRow(static_cast<int>(table), row));
 }
 
 void Win32SelectionView::ShowFigureSelected(std::size_t element, bool selected) {

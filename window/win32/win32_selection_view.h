@@ -10,7 +10,6 @@
 
 #include "catalogue/indexes.h"
 #include "selection/silent_controls_view.h"
-#include "selection/table_reader.h"
 
 namespace window::win32 {
 
@@ -21,8 +20,7 @@ public:
     using Figures = std::array<HWND, catalogue::FigureCount>;
     using Publications = std::array<HWND, catalogue::PublicationCount>;
 
-    Win32SelectionView(const Figures& figures, const Publications& publications, HWND output,
-                       selection::TableReader rows);
+    Win32SelectionView(const Figures& figures, const Publications& publications, HWND output);
 
     std::string FigureCaption(selection::FigureIndex figure) const override;
     std::string PublicationCaption(selection::PublicationIndex publication) const override;
@@ -40,7 +38,6 @@ private:
     Figures figures_;
     Publications publications_;
     HWND output_;
-    selection::TableReader rows_;
 };
 
 // The whole text of a window, as UTF-8.

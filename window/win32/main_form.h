@@ -11,9 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/run_time_error.h"
 #include "selection/selection.h"
-#include "selection/table_reader.h"
+#include "window/win32/control_colours.h"
 #include "window/win32/win32_selection_view.h"
 
 namespace window::win32 {
@@ -22,7 +21,11 @@ namespace window::win32 {
 // periodicals as auto check boxes, the headings and the read-only output box, laid out from
 // the window's description at the monitor's dpi. Clicks, by mouse or keyboard, run the
 // selection; a handler's failure is reported once and ends the program.
-class MainWindow {
+//
+// Its members are defined by concern: main_form.cpp (life, messages, clicks, failures),
+// main_form_controls.cpp (creating the controls), main_form_layout.cpp (places and fonts at
+// a dpi), main_form_keys.cpp (arrow keys, tab stop, focus).
+class MainForm {
 public:
     // Shows a failed handler's error number and message to the user; a message box unless a
     // test says otherwise. The window closes afterwards.
@@ -33,10 +36,10 @@ public:
 
     // Builds the window with both groups cleared and the assignment in the output box; it is
     // shown by Show.
-    explicit MainWindow(HINSTANCE instance, selection::TableReader rows = selection::CatalogueRow);
-    ~MainWindow();
-    MainWindow(const MainWindow&) = delete;
-    MainWindow& operator=(const MainWindow&) = delete;
+    explicit MainForm(HINSTANCE instance);
+    ~MainForm();
+    MainForm(const MainForm&) = delete;
+    MainForm& operator=(const MainForm&) = delete;
 
     void Show(int show_command);
     // The program's message loop; returns its exit status once the window is gone.
@@ -63,14 +66,21 @@ private:
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
     LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
 
+    // Controls.
     void CreateControls();
     HWND Child(const wchar_t* kind, const std::wstring& text, DWORD style, int id);
+
+    // Messages.
     void OnCommand(int id, int code);
-    LRESULT OnControlColour(HDC dc, HWND control);
     void OnDpiChanged(int dpi, const RECT& suggested);
+    void OnActivate(bool active);
+    void OnDestroy();
+
+    // Keys.
     bool OnArrowKey(const MSG& message);
     void MoveFigureTabStop();
 
+    // Failures.
     template <typename Handler>
     void Dispatch(Handler handler);
     void Fail(int number, const std::string& message);
@@ -82,14 +92,11 @@ private:
     Win32SelectionView::Figures figures_{};
     Win32SelectionView::Publications publications_{};
     std::vector<HWND> children_;
-    std::vector<HFONT> fitted_fonts_;  // smaller fonts for captions too long for the usual one
 
     int dpi_ = 96;
     HFONT font_ = nullptr;
-    HBRUSH heading_brush_;
-    HBRUSH option_brush_;
-    HBRUSH check_brush_;
-    HBRUSH window_brush_;
+    std::vector<HFONT> fitted_fonts_;  // smaller fonts for captions too long for the usual one
+    ControlColours colours_;
 
     std::unique_ptr<Win32SelectionView> view_;
     std::unique_ptr<selection::Selection> selection_;

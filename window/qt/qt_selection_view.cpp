@@ -1,22 +1,20 @@
 // SPDX-FileCopyrightText: 2026 The Vazrazhdane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "window/qt/widget_selection_view.h"
+#include "window/qt/qt_selection_view.h"
 
 #include "catalogue/catalogue.h"
 
-namespace window {
+namespace window::qt {
 
-WidgetSelectionView::WidgetSelectionView(const Figures& figures, QButtonGroup& figure_group,
-                                         const Publications& publications, OutputArea& output,
-                                         TableReader rows)
+QtSelectionView::QtSelectionView(const Figures& figures, QButtonGroup& figure_group,
+                                 const Publications& publications, OutputArea& output)
     : figures_(figures),
       figure_group_(figure_group),
       publications_(publications),
-      output_(output),
-      rows_(std::move(rows)) {}
+      output_(output) {}
 
-void WidgetSelectionView::SetFigureSelected(selection::FigureIndex figure, bool selected) {
+void QtSelectionView::SetFigureSelected(selection::FigureIndex figure, bool selected) {
     QRadioButton* button = figures_[catalogue::FigureElement(figure)];
     if (button->isChecked() == selected) return;
     if (selected) {
@@ -30,27 +28,26 @@ void WidgetSelectionView::SetFigureSelected(selection::FigureIndex figure, bool 
     figure_group_.setExclusive(true);
 }
 
-std::string WidgetSelectionView::FigureCaption(selection::FigureIndex figure) const {
+std::string QtSelectionView::FigureCaption(selection::FigureIndex figure) const {
     return figures_[catalogue::FigureElement(figure)]->text().toStdString();
 }
 
-void WidgetSelectionView::SetPublicationChecked(selection::PublicationIndex publication,
-                                                bool checked) {
+void QtSelectionView::SetPublicationChecked(selection::PublicationIndex publication, bool checked) {
     QCheckBox* box = publications_[catalogue::PublicationElement(publication)];
     if (box->isChecked() == checked) return;
     Change(box, checked);
 }
 
-std::string WidgetSelectionView::PublicationCaption(selection::PublicationIndex publication) const {
+std::string QtSelectionView::PublicationCaption(selection::PublicationIndex publication) const {
     return publications_[catalogue::PublicationElement(publication)]->text().toStdString();
 }
 
-std::string WidgetSelectionView::TableRow(catalogue::Table table, int row) const {
-    return rows_(table, row);
+std::string QtSelectionView::TableRow(catalogue::Table table, int row) const {
+    return std::string(catalogue::TableRow(static_cast<int>(table), row));
 }
 
 // Qt emits `toggled` inside setChecked, and the window's wiring runs the click's handler there.
-void WidgetSelectionView::Change(QAbstractButton* button, bool checked) {
+void QtSelectionView::Change(QAbstractButton* button, bool checked) {
     ++changing_;
     button->setChecked(checked);
     --changing_;
@@ -60,4 +57,4 @@ void WidgetSelectionView::Change(QAbstractButton* button, bool checked) {
     throw failure;
 }
 
-}  // namespace window
+}  // namespace window::qt

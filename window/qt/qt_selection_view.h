@@ -7,30 +7,25 @@
 #include <QCheckBox>
 #include <QRadioButton>
 #include <array>
-#include <functional>
 #include <optional>
 #include <string>
 
 #include "catalogue/indexes.h"
 #include "catalogue/run_time_error.h"
 #include "selection/selection_view.h"
-#include "selection/table_reader.h"
 #include "window/qt/output_area.h"
 
-namespace window {
-
-using selection::CatalogueRow;
-using selection::TableReader;
+namespace window::qt {
 
 // The selection's view of the window's controls. Qt signals `toggled` for changes made by the
 // program as for the user's, so the window's click wiring raises the nested clicks.
-class WidgetSelectionView : public selection::SelectionView {
+class QtSelectionView : public selection::SelectionView {
 public:
     using Figures = std::array<QRadioButton*, catalogue::FigureCount>;
     using Publications = std::array<QCheckBox*, catalogue::PublicationCount>;
 
-    WidgetSelectionView(const Figures& figures, QButtonGroup& figure_group,
-                        const Publications& publications, OutputArea& output, TableReader rows);
+    QtSelectionView(const Figures& figures, QButtonGroup& figure_group,
+                    const Publications& publications, OutputArea& output);
 
     // Whether a change of this view is under way: a click now was set off by it.
     bool Changing() const { return changing_ > 0; }
@@ -54,9 +49,8 @@ private:
     QButtonGroup& figure_group_;
     Publications publications_;
     OutputArea& output_;
-    TableReader rows_;
     int changing_ = 0;
     std::optional<catalogue::RunTimeError> nested_failure_;
 };
 
-}  // namespace window
+}  // namespace window::qt
