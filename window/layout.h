@@ -61,6 +61,10 @@ inline constexpr int FirstCheckTop = 1005;
 inline constexpr std::array<int, catalogue::PublicationCount> CheckTop{
     3105, 1605, 3705, 1305, 4305, 4005, 3405, 2505, 1005, 1905, 2805, 2205};
 
+// The rectangle the check boxes fill together: their group, for screen readers.
+inline constexpr Place PublicationGroup{CheckLeft, FirstCheckTop, CheckWidth,
+                                        CheckHeight* catalogue::PublicationCount};
+
 constexpr Place OptionPlace(std::size_t figure) {
     return {OptionLeft, OptionTop[figure], OptionWidth, OptionHeight};
 }

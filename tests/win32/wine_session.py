@@ -3,7 +3,8 @@
 """The Windows program end to end under Wine: started as a user starts it, clicked with the
 mouse (also right of a caption, on the control's coloured part) and driven with Tab, Space
 and the arrow keys through the X server, its state read from outside by the probe program,
-a screenshot kept, and closed with Alt+F4, ending with status 0.
+a screenshot kept, and closed with Alt+F4, ending with status 0. A second probe, started
+before the program, listens as screen readers do and must hear each new report once.
 
 Run through under_wine.sh --host, which gives it an X server and a Wine prefix:
     wine_session.py PROGRAM.exe PROBE.exe SCREENSHOT.png
@@ -20,13 +21,19 @@ PUBLICATIONS = ['"Македония"', '"Гайда"', '"Право"', '"Век
                 '"Свобода"', '"Независимост"', '"Дунавски лебед"', '"Бранител"',
                 '"Дума на българските емигранти"', '"Знаме"', '"Дунавска зора"']
 PUBLISHER = [0, 0, 1, 1, 2, 3, 3, 4, 4, 5, 5, 6]
-OUTPUT, FIGURE, PUBLICATION = 100, 200, 300
+OUTPUT, FRAME, PUBLICATION_GROUP, FIGURE, PUBLICATION = 100, 101, 103, 200, 300
+NAMES = {OUTPUT: "Справка", FRAME: "Възрожденци", PUBLICATION_GROUP: "Издания"}
 
 
 def report(figure):
     lines = ["Възрожденец: " + FIGURES[figure], "Издания: "]
     lines += [PUBLICATIONS[j] for j in range(12) if PUBLISHER[j] == figure]
     return "".join(line + "\r\n" for line in lines)
+
+
+def sentence(figure):
+    """The report as screen readers are told it: one line."""
+    return " ".join(report(figure).split())
 
 
 def fail(message):
@@ -57,6 +64,9 @@ def parse(lines):
             state["window"] = numbers
         elif kind == "focus":
             state["focus"] = int(rest)
+        elif kind == "name":
+            number, name = (rest.split(" ", 1) + [""])[:2]
+            state["names"] = {**state.get("names", {}), int(number): name}
         elif kind == "control":
             parts = rest.split(" ", 6)
             text = parts[6] if len(parts) > 6 else ""
@@ -110,7 +120,17 @@ def keys(*names):
 
 
 def main(program, probe, screenshot):
-    log = open(os.path.join(os.path.dirname(screenshot) or ".", "wine-session.log"), "w")
+    folder = os.path.dirname(screenshot) or "."
+    log = open(os.path.join(folder, "wine-session.log"), "w")
+    heard_file = os.path.join(folder, "wine-session-heard.txt")
+    if os.path.exists(heard_file):
+        os.remove(heard_file)
+    listener = subprocess.Popen(["wine", probe, heard_file, "listen"], stdout=log, stderr=log)
+    deadline = time.monotonic() + 30
+    while not (os.path.exists(heard_file) and lines_of(heard_file)[:1] == ["listening"]):
+        if time.monotonic() > deadline:
+            fail("the listening probe never started")
+        time.sleep(0.2)
     process = subprocess.Popen(["wine", program], stdout=log, stderr=log)
     deadline = time.monotonic() + 60
     state = None
@@ -129,6 +149,9 @@ def main(program, probe, screenshot):
         fail(f"at start the output is {output!r}")
     if state["focus"] != OUTPUT:
         fail(f"at start the focus is on {state['focus']}")
+    names = {control: state["names"].get(control) for control in NAMES}
+    if names != NAMES:
+        fail(f"names for screen readers: {names}, want {NAMES}")
 
     click(state, FIGURE + 2)
     expect_figure(probe, 2, "mouse on figure 2")
@@ -144,6 +167,8 @@ def main(program, probe, screenshot):
     expect_figure(probe, 0, "Space on periodical 1")
     keys("shift+Tab")
     expect_focus(probe, FIGURE + 0, "Shift+Tab into the figures")
+    click(probe_state(probe), PUBLICATION + 0)  # the same report again: nothing to hear
+    expect_figure(probe, 0, "mouse on periodical 0 of the figure shown")
 
     subprocess.run(["import", "-window", "root", screenshot], check=True)
     left, top, right, bottom = probe_state(probe)["controls"][PUBLICATION + 3]["rect"]
@@ -161,6 +186,17 @@ def main(program, probe, screenshot):
         fail("Alt+F4 did not end the program")
     if status != 0:
         fail(f"the program ended with status {status}")
+
+    try:
+        listener.wait(timeout=20)
+    except subprocess.TimeoutExpired:
+        listener.kill()
+        fail("the listening probe did not end with the window")
+    heard = [line[len("live "):] for line in lines_of(heard_file) if line.startswith("live ")]
+    print("heard:\n" + "\n".join(heard))
+    want = [sentence(figure) for figure in (2, 5, 0, 5, 0)]
+    if heard != want:
+        fail(f"screen readers heard {heard}, want {want}")
     print("1 passed, 0 failed")
 
 

@@ -164,9 +164,7 @@ void MainForm::BuildFigures() {
 
 void MainForm::BuildPublications() {
     // A borderless group, so that screen readers announce the check boxes as one group.
-    auto* group =
-        Placed(new QGroupBox(this), {layout::CheckLeft, layout::FirstCheckTop, layout::CheckWidth,
-                                     layout::CheckHeight * catalogue::PublicationCount});
+    auto* group = Placed(new QGroupBox(this), layout::PublicationGroup);
     group->setObjectName(QStringLiteral("Publications"));
     group->setAccessibleName(Text(texts::PublicationsGroupName));
     group->setFlat(true);

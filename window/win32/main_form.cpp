@@ -53,6 +53,7 @@ MainForm::MainForm(HINSTANCE instance) : report_(ShowFailure) {
                                       "Прозорецът не може да бъде създаден.");
     }
     CreateControls();
+    announcer_ = std::make_unique<ReportAnnouncer>(window_, AnnouncerId);
     view_ = std::make_unique<Win32SelectionView>(figures_, publications_, output_);
     selection_ = std::make_unique<selection::Selection>(*view_);
     view_->Attach(*selection_);
@@ -126,6 +127,9 @@ LRESULT MainForm::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
         case WM_DPICHANGED:
             OnDpiChanged(LOWORD(wparam), *reinterpret_cast<const RECT*>(lparam));
             return 0;
+        case AnnounceMessage:
+            announcer_->Speak();
+            return 0;
         case WM_ACTIVATE:
             OnActivate(LOWORD(wparam) != WA_INACTIVE);
             return 0;
@@ -154,7 +158,10 @@ void MainForm::OnCommand(int id, int code) {
     } else if (publication >= 0 && publication < catalogue::PublicationCount) {
         const auto index = static_cast<selection::PublicationIndex>(publication);
         Dispatch([this, index] { view_->PublicationClicked(index); });
+    } else {
+        return;
     }
+    if (!failed_) announcer_->Offer(view_->Output());
     MoveFigureTabStop();
 }
 

@@ -13,6 +13,7 @@
 
 #include "selection/selection.h"
 #include "window/win32/control_colours.h"
+#include "window/win32/report_announcer.h"
 #include "window/win32/win32_selection_view.h"
 
 namespace window::win32 {
@@ -88,6 +89,8 @@ private:
     HWND window_ = nullptr;
     HWND output_ = nullptr;
     HWND frame_ = nullptr;
+    HWND output_label_ = nullptr;       // names the output box for screen readers
+    HWND publication_group_ = nullptr;  // gathers the check boxes for screen readers
     std::array<HWND, 3> headings_{};
     Win32SelectionView::Figures figures_{};
     Win32SelectionView::Publications publications_{};
@@ -100,6 +103,7 @@ private:
 
     std::unique_ptr<Win32SelectionView> view_;
     std::unique_ptr<selection::Selection> selection_;
+    std::unique_ptr<ReportAnnouncer> announcer_;
     FailureReport report_;
     HWND focus_ = nullptr;  // where the focus returns when the window is activated again
     bool failed_ = false;

@@ -32,6 +32,25 @@ LRESULT CALLBACK OutputProcedure(HWND box, UINT message, WPARAM wparam, LPARAM l
     return DefSubclassProc(box, message, wparam, lparam);
 }
 
+// A group box whose caption is its name for screen readers only: it draws its etched border
+// when `data` says so, and never its caption.
+LRESULT CALLBACK GroupProcedure(HWND group, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR id,
+                                DWORD_PTR data) {
+    if (message == WM_PAINT) {
+        PAINTSTRUCT paint;
+        HDC dc = BeginPaint(group, &paint);
+        if (data != 0) {
+            RECT border;
+            GetClientRect(group, &border);
+            DrawEdge(dc, &border, EDGE_ETCHED, BF_RECT);
+        }
+        EndPaint(group, &paint);
+        return 0;
+    }
+    if (message == WM_NCDESTROY) RemoveWindowSubclass(group, GroupProcedure, id);
+    return DefSubclassProc(group, message, wparam, lparam);
+}
+
 }  // namespace
 
 HWND MainForm::Child(const wchar_t* kind, const std::wstring& text, DWORD style, int id) {
@@ -50,6 +69,8 @@ HWND MainForm::Child(const wchar_t* kind, const std::wstring& text, DWORD style,
 void MainForm::CreateControls() {
     std::map<int, std::function<void()>> by_tab_index;
     by_tab_index[layout::OutputTabIndex] = [this] {
+        // A static text right before an edit box is its name for screen readers.
+        output_label_ = Child(L"STATIC", Widen(texts::OutputName), SS_NOPREFIX, OutputLabelId);
         output_ =
             Child(L"EDIT", L"",
                   WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_READONLY, OutputId);
@@ -62,7 +83,8 @@ void MainForm::CreateControls() {
         };
     }
     by_tab_index[layout::FrameTabIndex] = [this] {
-        frame_ = Child(L"BUTTON", L"", BS_GROUPBOX, FrameId);
+        frame_ = Child(L"BUTTON", Widen(texts::FiguresGroupName), BS_GROUPBOX, FrameId);
+        SetWindowSubclass(frame_, GroupProcedure, 1, 1);
     };
     // The figures are one group: the first created starts it, and no later control starts
     // another, so that the seventh, created after the periodicals, belongs to it too.
@@ -83,6 +105,9 @@ void MainForm::CreateControls() {
         };
     }
     for (const auto& [tab_index, create] : by_tab_index) create();
+    publication_group_ =
+        Child(L"BUTTON", Widen(texts::PublicationsGroupName), BS_GROUPBOX, PublicationGroupId);
+    SetWindowSubclass(publication_group_, GroupProcedure, 1, 0);
 }
 
 }  // namespace window::win32

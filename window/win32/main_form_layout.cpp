@@ -57,6 +57,7 @@ void MainForm::LayOut(int dpi) {
         Place(headings_[element], layout::Heading[element], dpi);
     }
     Place(frame_, layout::FigureFrame, dpi);
+    Place(publication_group_, layout::PublicationGroup, dpi);
     const int frame_left = layout::Pixels(layout::FigureFrame.left, dpi);
     const int frame_top = layout::Pixels(layout::FigureFrame.top, dpi);
     for (std::size_t figure = 0; figure < figures_.size(); ++figure) {
