@@ -9,6 +9,9 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <functional>
 #include <string>
@@ -85,7 +88,33 @@ void PlacedAtEveryDpi() {
     }
 }
 
-// The mark, a gap and the caption, in the font each control was given, within the control.
+// The mark's width at `dpi`, scaled from the system's as Windows scales it for a monitor of
+// another dpi.
+int MarkWidthAt(int dpi) {
+    HDC screen = GetDC(nullptr);
+    const int system_dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return MulDiv(GetSystemMetrics(SM_CXMENUCHECK), dpi, system_dpi);
+}
+
+// The caption's width in the font the control was given.
+int CaptionWidth(HWND button) {
+    wchar_t caption[128];
+    const int length = GetWindowTextW(button, caption, 128);
+    HDC dc = GetDC(button);
+    const HGDIOBJ old =
+        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(button, WM_GETFONT, 0, 0)));
+    SIZE text{};
+    GetTextExtentPoint32W(dc, caption, length, &text);
+    SelectObject(dc, old);
+    ReleaseDC(button, dc);
+    return text.cx;
+}
+
+// The mark, the gap Windows leaves after it and the caption fit within the control, at the
+// system's dpi and on monitors scaled otherwise; measured apart from the program's own
+// fitting. In the window's own fonts, and in a wider face that makes the program shrink the
+// captions to what it reckons just fits.
 void EveryCaptionFitsAtEveryDpi() {
     MainForm form(GetModuleHandleW(nullptr));
     std::vector<HWND> buttons;
@@ -95,13 +124,34 @@ void EveryCaptionFitsAtEveryDpi() {
     for (int publication = 0; publication < expected::Publications; ++publication) {
         buttons.push_back(form.PublicationBox(publication));
     }
-    for (const int dpi : {96, 120, 144, 192}) {
-        form.LayOut(dpi);
-        for (HWND button : buttons) {
-            const auto font = reinterpret_cast<HFONT>(SendMessageW(button, WM_GETFONT, 0, 0));
-            Require(window::win32::CaptionFits(button, font, dpi),
-                    "caption of control " + std::to_string(GetDlgCtrlID(button)) + " at " +
-                        std::to_string(dpi) + " dpi");
+    for (const wchar_t* face : {L"", L"DejaVu Serif"}) {
+        for (const int dpi : {96, 120, 144, 192}) {
+            form.LayOut(dpi);
+            HFONT wide = CreateFontW(-MulDiv(12, dpi, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                                     DEFAULT_CHARSET, 0, 0, 0, 0, face);
+            std::vector<HFONT> fitted;
+            int spare = 1000;
+            for (HWND button : buttons) {
+                if (*face != L'\0') {
+                    fitted.push_back(window::win32::FittingFont(button, wide, dpi));
+                    SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(fitted.back()), 0);
+                }
+                RECT room;
+                GetClientRect(button, &room);
+                const int needed = MarkWidthAt(dpi) + MulDiv(4, dpi, 96) + CaptionWidth(button);
+                spare = std::min(spare, static_cast<int>(room.right) - needed);
+                Require(needed <= room.right,
+                        "caption of control " + std::to_string(GetDlgCtrlID(button)) + " at " +
+                            std::to_string(dpi) + " dpi needs " + std::to_string(needed) + " of " +
+                            std::to_string(room.right) + " pixels");
+            }
+            std::printf("captions at %d dpi%s: %d pixels to spare at least\n", dpi,
+                        *face != L'\0' ? " in DejaVu Serif" : "", spare);
+            form.LayOut(96);  // the window's own fonts back before the fitted ones go
+            for (HFONT font : fitted) {
+                if (font != wide) DeleteObject(font);
+            }
+            DeleteObject(wide);
         }
     }
 }
@@ -175,22 +225,182 @@ void ArrowKeysMoveTheSelectionByRows() {
             "an arrow on a periodical");
 }
 
-// A handler's failure is reported once with its number; later clicks run nothing; the program
-// ends with the run-time error's status.
+// A handler's failure, in either handler, is reported once with its number; later clicks run
+// nothing; the program ends with the run-time error's status.
 void RunTimeErrorIsReportedOnceAndEnds() {
-    const ReplacedRow faulty(catalogue::Table::PublisherTable, 5, "7");
+    const struct {
+        const char* handler;
+        catalogue::Table table;
+        int row;
+        HWND (MainForm::*control)(int) const;
+        int clicked;
+    } failures[] = {
+        {"periodical", catalogue::Table::PublisherTable, 5, &MainForm::PublicationBox, 5},
+        {"figure", catalogue::Table::FirstPublicationTable, 3, &MainForm::FigureButton, 3},
+    };
+    for (const auto& failure : failures) {
+        const ReplacedRow faulty(failure.table, failure.row, "99");
+        MainForm form(GetModuleHandleW(nullptr));
+        std::vector<int> reported;
+        form.ReportFailuresWith(
+            [&reported](HWND, int number, const std::string&) { reported.push_back(number); });
+        form.Show(SW_SHOWNORMAL);
+        SendMessageW((form.*failure.control)(failure.clicked), BM_CLICK, 0, 0);
+        const std::string output = window::win32::TextOf(form.OutputBox());
+        SendMessageW(form.FigureButton(0), BM_CLICK, 0, 0);
+        SendMessageW(form.PublicationBox(9), BM_CLICK, 0, 0);
+        const std::string in = std::string(" in the ") + failure.handler + " handler";
+        Require(reported == std::vector<int>{340},
+                "reported " + std::to_string(reported.size()) + in);
+        Require(SendMessageW(form.PublicationBox(0), BM_GETCHECK, 0, 0) == BST_UNCHECKED &&
+                    window::win32::TextOf(form.OutputBox()) == output,
+                "a click after the failure" + in + " ran");
+        Require(form.Run() == 3, "exit status after a run-time error" + in);
+    }
+}
+
+// The window's client area as painted, 32-bit pixels from the top row down.
+struct Shot {
+    int width = 0;
+    int height = 0;
+    std::vector<COLORREF> pixels;
+
+    COLORREF At(int x, int y) const {
+        return pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
+                      static_cast<std::size_t>(x)];
+    }
+};
+
+Shot Grab(MainForm& form) {
+    Pump(form);
+    RECT client;
+    GetClientRect(form.Handle(), &client);
+    Shot shot{client.right, client.bottom, {}};
+    HDC window_dc = GetDC(form.Handle());
+    HDC memory = CreateCompatibleDC(window_dc);
+    BITMAPINFO info{};
+    info.bmiHeader = {
+        sizeof(BITMAPINFOHEADER), shot.width, -shot.height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(window_dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    const HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, shot.width, shot.height, window_dc, 0, 0, SRCCOPY);
+    const auto* bgrx = static_cast<const std::uint8_t*>(bits);
+    for (int at = 0; at < shot.width * shot.height; ++at) {
+        shot.pixels.push_back(RGB(bgrx[4 * at + 2], bgrx[4 * at + 1], bgrx[4 * at]));
+    }
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(form.Handle(), window_dc);
+    return shot;
+}
+
+// As a 24-bit BMP, for people to look at.
+void Save(const Shot& shot, const char* path) {
+    const int row = (shot.width * 3 + 3) / 4 * 4;
+    const DWORD size = static_cast<DWORD>(row * shot.height);
+    BITMAPFILEHEADER file{0x4D42, 54 + size, 0, 0, 54};
+    BITMAPINFOHEADER header{
+        sizeof(header), shot.width, -shot.height, 1, 24, BI_RGB, size, 0, 0, 0, 0};
+    std::vector<std::uint8_t> data(size);
+    for (int y = 0; y < shot.height; ++y) {
+        for (int x = 0; x < shot.width; ++x) {
+            const COLORREF colour = shot.At(x, y);
+            auto* at = &data[static_cast<std::size_t>(y * row + 3 * x)];
+            at[0] = GetBValue(colour);
+            at[1] = GetGValue(colour);
+            at[2] = GetRValue(colour);
+        }
+    }
+    FILE* out = std::fopen(path, "wb");
+    if (out == nullptr) return;
+    std::fwrite(&file, sizeof(file), 1, out);
+    std::fwrite(&header, sizeof(header), 1, out);
+    std::fwrite(data.data(), 1, data.size(), out);
+    std::fclose(out);
+}
+
+// Contrast as the accessibility guidelines define it, from 1 to 21.
+double Contrast(COLORREF a, COLORREF b) {
+    const auto luminance = [](COLORREF colour) {
+        const auto linear = [](int channel) {
+            const double value = channel / 255.0;
+            return value <= 0.03928 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(GetRValue(colour)) + 0.7152 * linear(GetGValue(colour)) +
+               0.0722 * linear(GetBValue(colour));
+    };
+    const double light = std::max(luminance(a), luminance(b));
+    const double dark = std::min(luminance(a), luminance(b));
+    return (light + 0.05) / (dark + 0.05);
+}
+
+// Checks the painted control: its background near the right end is `background`, and its
+// caption, the pixel farthest from that, stands out at least 7:1. Returns that contrast.
+double RequireCaption(const MainForm& form, const Shot& shot, HWND control, COLORREF background,
+                      const std::string& name) {
+    const RECT place = PlaceOf(form, control);
+    const int middle = (place.top + place.bottom) / 2;
+    Require(shot.At(place.right - 3, middle) == background,
+            name + ": background " + std::to_string(shot.At(place.right - 3, middle)));
+    double best = 1;
+    for (int y = place.top; y < place.bottom; ++y) {
+        for (int x = place.left; x < place.right; ++x) {
+            best = std::max(best, Contrast(shot.At(x, y), background));
+        }
+    }
+    Require(best >= 7, name + ": caption at " + std::to_string(best) + ":1");
+    return best;
+}
+
+// Under High Contrast the window, the headings, the figures and the periodicals take the
+// system's colours, from the start or when it is turned on, and keep their captions at 7:1 or
+// more; the fixed colours come back when it goes off.
+void HighContrastTakesTheSystemsColours() {
+    const int elements[] = {COLOR_BTNFACE, COLOR_BTNTEXT, COLOR_WINDOW, COLOR_WINDOWTEXT};
+    const COLORREF black_theme[] = {RGB(0, 0, 0), RGB(255, 255, 255), RGB(0, 0, 0),
+                                    RGB(255, 255, 0)};
+    COLORREF usual[4];
+    for (int element = 0; element < 4; ++element) usual[element] = GetSysColor(elements[element]);
+    struct Restore {
+        const int* elements;
+        const COLORREF* colours;
+        ~Restore() { SetSysColors(4, elements, colours); }
+    } restore{elements, usual};
+
+    bool on = false;
     MainForm form(GetModuleHandleW(nullptr));
-    std::vector<int> reported;
-    form.ReportFailuresWith(
-        [&reported](HWND, int number, const std::string&) { reported.push_back(number); });
+    form.AskHighContrastWith([&on] { return on; });
     form.Show(SW_SHOWNORMAL);
-    SendMessageW(form.PublicationBox(5), BM_CLICK, 0, 0);
-    SendMessageW(form.FigureButton(0), BM_CLICK, 0, 0);
-    SendMessageW(form.PublicationBox(5), BM_CLICK, 0, 0);
-    Require(reported == std::vector<int>{340}, "reported " + std::to_string(reported.size()));
-    Require(SendMessageW(form.PublicationBox(0), BM_GETCHECK, 0, 0) == BST_UNCHECKED,
-            "a click after the failure ran");
-    Require(form.Run() == 3, "exit status after a run-time error");
+    const COLORREF option = RGB(192, 255, 192);
+    RequireCaption(form, Grab(form), form.FigureButton(0), option, "figure 0 before");
+
+    on = true;
+    SetSysColors(4, elements, black_theme);  // Windows tells every window: WM_SYSCOLORCHANGE
+    const Shot shot = Grab(form);
+    Save(shot, "high-contrast.bmp");
+    Require(shot.At(2, 2) == black_theme[0], "the window's background under High Contrast");
+    double least = 21;
+    for (int element = 0; element < 3; ++element) {
+        HWND heading = GetDlgItem(form.Handle(), window::win32::FirstHeadingId + element);
+        least = std::min(least, RequireCaption(form, shot, heading, black_theme[0],
+                                               "heading " + std::to_string(element)));
+    }
+    for (int figure = 0; figure < expected::Figures; ++figure) {
+        least = std::min(least, RequireCaption(form, shot, form.FigureButton(figure),
+                                               black_theme[0], "figure " + std::to_string(figure)));
+    }
+    for (int publication = 0; publication < expected::Publications; ++publication) {
+        least = std::min(
+            least, RequireCaption(form, shot, form.PublicationBox(publication), black_theme[0],
+                                  "periodical " + std::to_string(publication)));
+    }
+    std::printf("High Contrast: least caption contrast %.1f:1\n", least);
+
+    on = false;
+    SendMessageW(form.Handle(), WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
+    RequireCaption(form, Grab(form), form.FigureButton(0), option, "figure 0 after");
 }
 
 void FixedWindowWithCloseBoxOnly() {
@@ -222,6 +432,8 @@ int wmain(int argc, wchar_t* argv[]) {
     cases.push_back({"arrow keys move the selection by rows", ArrowKeysMoveTheSelectionByRows});
     cases.push_back({"run-time error reported once and ends", RunTimeErrorIsReportedOnceAndEnds});
     cases.push_back({"fixed window with a close box only", FixedWindowWithCloseBoxOnly});
+    cases.push_back(
+        {"High Contrast takes the system's colours", HighContrastTakesTheSystemsColours});
 
     const std::wstring wanted = argc > 1 ? argv[1] : L"";
     return RunCases(cases, std::string(wanted.begin(), wanted.end()));

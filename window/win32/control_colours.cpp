@@ -13,6 +13,13 @@ COLORREF Colour(const appearance::Rgb& rgb) {
     return RGB(rgb.red, rgb.green, rgb.blue);
 }
 
+bool SystemHighContrast() {
+    HIGHCONTRASTW setting{};
+    setting.cbSize = sizeof(setting);
+    return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof(setting), &setting, 0) != 0 &&
+           (setting.dwFlags & HCF_HIGHCONTRASTON) != 0;
+}
+
 ControlColours::ControlColours()
     : heading_(CreateSolidBrush(Colour(appearance::HeadingColour))),
       option_(CreateSolidBrush(Colour(appearance::OptionColour))),
@@ -29,6 +36,11 @@ HBRUSH ControlColours::Paint(HDC dc, int id) const {
         SetBkColor(dc, GetSysColor(COLOR_WINDOW));
         return GetSysColorBrush(COLOR_WINDOW);
     }
+    if (high_contrast_) {
+        SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+        SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+        return GetSysColorBrush(COLOR_BTNFACE);
+    }
     HBRUSH brush = window_;
     COLORREF background = Colour(appearance::WindowColour);
     if (id >= FirstHeadingId && id < FirstHeadingId + static_cast<int>(texts::Heading.size())) {
@@ -44,6 +56,10 @@ HBRUSH ControlColours::Paint(HDC dc, int id) const {
     SetTextColor(dc, Colour(appearance::TextColour));
     SetBkColor(dc, background);
     return brush;
+}
+
+HBRUSH ControlColours::Background() const {
+    return high_contrast_ ? GetSysColorBrush(COLOR_BTNFACE) : window_;
 }
 
 }  // namespace window::win32

@@ -57,6 +57,7 @@ MainForm::MainForm(HINSTANCE instance) : report_(ShowFailure) {
     view_ = std::make_unique<Win32SelectionView>(figures_, publications_, output_);
     selection_ = std::make_unique<selection::Selection>(*view_);
     view_->Attach(*selection_);
+    colours_.Follow(high_contrast_());
     LayOut(DpiOf(window_));
 
     // The window's load: both groups cleared before it is first shown.
@@ -124,6 +125,21 @@ LRESULT MainForm::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
         case WM_CTLCOLORBTN:
             return reinterpret_cast<LRESULT>(colours_.Paint(
                 reinterpret_cast<HDC>(wparam), GetDlgCtrlID(reinterpret_cast<HWND>(lparam))));
+        case WM_ERASEBKGND: {
+            RECT client;
+            GetClientRect(window_, &client);
+            FillRect(reinterpret_cast<HDC>(wparam), &client, colours_.Background());
+            return 1;
+        }
+        case WM_SYSCOLORCHANGE:
+            // Common controls learn of new system colours from their window.
+            for (HWND child : children_) SendMessageW(child, WM_SYSCOLORCHANGE, 0, 0);
+            OnColoursChanged();
+            return 0;
+        case WM_SETTINGCHANGE:
+        case WM_THEMECHANGED:
+            OnColoursChanged();
+            return DefWindowProcW(window_, message, wparam, lparam);
         case WM_DPICHANGED:
             OnDpiChanged(LOWORD(wparam), *reinterpret_cast<const RECT*>(lparam));
             return 0;
@@ -163,6 +179,17 @@ void MainForm::OnCommand(int id, int code) {
     }
     if (!failed_) announcer_->Offer(view_->Output());
     MoveFigureTabStop();
+}
+
+void MainForm::AskHighContrastWith(std::function<bool()> high_contrast) {
+    high_contrast_ = std::move(high_contrast);
+    OnColoursChanged();
+}
+
+// High Contrast turned on or off, or its colours changed: every control is painted again.
+void MainForm::OnColoursChanged() {
+    colours_.Follow(high_contrast_());
+    RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void MainForm::OnDestroy() {

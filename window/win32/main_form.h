@@ -53,6 +53,9 @@ public:
     int Dpi() const { return dpi_; }
 
     void ReportFailuresWith(FailureReport report) { report_ = std::move(report); }
+    // Asks `high_contrast` whether High Contrast is on, now and whenever the system's colours
+    // or settings change, instead of Windows; for tests, which cannot turn it on.
+    void AskHighContrastWith(std::function<bool()> high_contrast);
 
     HWND Handle() const { return window_; }
     HWND FigureButton(int figure) const { return figures_.at(static_cast<std::size_t>(figure)); }
@@ -75,6 +78,7 @@ private:
     void OnCommand(int id, int code);
     void OnDpiChanged(int dpi, const RECT& suggested);
     void OnActivate(bool active);
+    void OnColoursChanged();
     void OnDestroy();
 
     // Keys.
@@ -100,6 +104,7 @@ private:
     HFONT font_ = nullptr;
     std::vector<HFONT> fitted_fonts_;  // smaller fonts for captions too long for the usual one
     ControlColours colours_;
+    std::function<bool()> high_contrast_ = SystemHighContrast;
 
     std::unique_ptr<Win32SelectionView> view_;
     std::unique_ptr<selection::Selection> selection_;
