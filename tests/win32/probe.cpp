@@ -8,6 +8,7 @@
 //   probe OUT listen        as a screen reader listens: the name of each live region that
 //                           changes, one "live" line each, until the window has come and gone
 //   probe OUT version EXE   the file's version strings and the sizes of its icon
+//   probe OUT close         closes the window as its close box does
 // Writes UTF-8 to OUT: Wine's helpers would hold a pipe open.
 
 #include <windows.h>
@@ -123,6 +124,11 @@ int Listen(FILE* out) {
     return 0;
 }
 
+int Close() {
+    HWND form = FindWindowW(L"VazrazhdaneMainForm", nullptr);
+    return form != nullptr && PostMessageW(form, WM_CLOSE, 0, 0) ? 0 : 3;
+}
+
 int State(FILE* out) {
     HWND form = FindWindowW(L"VazrazhdaneMainForm", nullptr);
     if (form == nullptr) return 3;
@@ -181,6 +187,7 @@ int wmain(int argc, wchar_t* argv[]) {
     const std::wstring what = argv[2];
     const int status = what == L"state"    ? State(out)
                        : what == L"listen" ? Listen(out)
+                       : what == L"close"  ? Close()
                        : argc > 3          ? Version(out, argv[3])
                                            : 2;
     std::fclose(out);
