@@ -7,7 +7,6 @@
 //                           name for screen readers
 //   probe OUT listen        as a screen reader listens: the name of each live region that
 //                           changes, one "live" line each, until the window has come and gone
-//   probe OUT version EXE   the file's version strings and the sizes of its icon
 //   probe OUT close         closes the window as its close box does
 // Writes UTF-8 to OUT: Wine's helpers would hold a pipe open.
 
@@ -151,32 +150,6 @@ int State(FILE* out) {
     return 0;
 }
 
-int Version(FILE* out, const wchar_t* file) {
-    DWORD ignored = 0;
-    const DWORD size = GetFileVersionInfoSizeW(file, &ignored);
-    std::string info(size, '\0');
-    if (size == 0 || !GetFileVersionInfoW(file, 0, size, info.data())) return 4;
-    for (const wchar_t* name : {L"FileVersion", L"ProductVersion", L"ProductName",
-                                L"FileDescription", L"LegalCopyright"}) {
-        const std::wstring path = std::wstring(L"\\StringFileInfo\\040204B0\\") + name;
-        wchar_t* value = nullptr;
-        UINT length = 0;
-        if (VerQueryValueW(info.data(), path.c_str(), reinterpret_cast<void**>(&value), &length)) {
-            std::fprintf(out, "%s=%s\n", Utf8(name).c_str(), Utf8(value).c_str());
-        }
-    }
-    HMODULE module = LoadLibraryExW(file, nullptr, LOAD_LIBRARY_AS_DATAFILE);
-    HRSRC group = FindResourceW(module, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(14));  // group icon
-    if (group == nullptr) return 5;
-    const auto* data = static_cast<const BYTE*>(LockResource(LoadResource(module, group)));
-    const int count = data[4] | data[5] << 8;
-    for (int entry = 0; entry < count; ++entry) {
-        const BYTE* at = data + 6 + 14 * entry;  // width, height, colours, -, planes, bits, ...
-        std::fprintf(out, "icon %d %d\n", at[0] == 0 ? 256 : at[0], at[6] | at[7] << 8);
-    }
-    return 0;
-}
-
 }  // namespace
 
 int wmain(int argc, wchar_t* argv[]) {
@@ -188,7 +161,6 @@ int wmain(int argc, wchar_t* argv[]) {
     const int status = what == L"state"    ? State(out)
                        : what == L"listen" ? Listen(out)
                        : what == L"close"  ? Close()
-                       : argc > 3          ? Version(out, argv[3])
                                            : 2;
     std::fclose(out);
     return status;
