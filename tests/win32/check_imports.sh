@@ -10,7 +10,7 @@ imports=$("$objdump" -p "$program" | sed -n 's/^[[:space:]]*DLL Name: //p' | tr 
 status=0
 for dll in $imports; do
     case $dll in
-        kernel32.dll | user32.dll | gdi32.dll | comctl32.dll | ole32.dll | msvcrt.dll) ;;
+        kernel32.dll | user32.dll | gdi32.dll | comctl32.dll | msvcrt.dll) ;;
         *) echo "imports $dll, which is not a Windows system DLL" >&2; status=1 ;;
     esac
 done

@@ -130,10 +130,11 @@ void EveryCaptionFitsAtEveryDpi() {
             HFONT wide = CreateFontW(-MulDiv(12, dpi, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
                                      DEFAULT_CHARSET, 0, 0, 0, 0, face);
             std::vector<HFONT> fitted;
+            HDC measure = CreateCompatibleDC(nullptr);
             int spare = 1000;
             for (HWND button : buttons) {
                 if (*face != L'\0') {
-                    fitted.push_back(window::win32::FittingFont(button, wide, dpi));
+                    fitted.push_back(window::win32::FittingFont(measure, button, wide, dpi));
                     SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(fitted.back()), 0);
                 }
                 RECT room;
@@ -147,6 +148,7 @@ void EveryCaptionFitsAtEveryDpi() {
             }
             std::printf("captions at %d dpi%s: %d pixels to spare at least\n", dpi,
                         *face != L'\0' ? " in DejaVu Serif" : "", spare);
+            DeleteDC(measure);
             form.LayOut(96);  // the window's own fonts back before the fitted ones go
             for (HFONT font : fitted) {
                 if (font != wide) DeleteObject(font);

@@ -9,16 +9,14 @@
 
 namespace window::win32 {
 
-bool CaptionFits(HWND button, HFONT font, int dpi) {
+bool CaptionFits(HDC measure, HWND button, HFONT font, int dpi) {
     const int length = GetWindowTextLengthW(button);
     std::wstring caption(static_cast<std::size_t>(length) + 1, L'\0');
     GetWindowTextW(button, caption.data(), length + 1);
-    HDC dc = GetDC(button);
-    const HGDIOBJ old = SelectObject(dc, font);
+    const HGDIOBJ old = SelectObject(measure, font);
     SIZE text{};
-    GetTextExtentPoint32W(dc, caption.c_str(), length, &text);
-    SelectObject(dc, old);
-    ReleaseDC(button, dc);
+    GetTextExtentPoint32W(measure, caption.c_str(), length, &text);
+    SelectObject(measure, old);
     RECT room;
     GetClientRect(button, &room);
     // The mark and the gap after it, with a pixel or two to spare for the focus frame.
@@ -26,8 +24,8 @@ bool CaptionFits(HWND button, HFONT font, int dpi) {
     return mark + text.cx <= room.right && text.cy <= room.bottom;
 }
 
-HFONT FittingFont(HWND button, HFONT font, int dpi) {
-    if (CaptionFits(button, font, dpi)) return font;
+HFONT FittingFont(HDC measure, HWND button, HFONT font, int dpi) {
+    if (CaptionFits(measure, button, font, dpi)) return font;
     LOGFONTW shape{};
     GetObjectW(font, sizeof(shape), &shape);
     HFONT smaller = nullptr;
@@ -36,7 +34,7 @@ HFONT FittingFont(HWND button, HFONT font, int dpi) {
         ++shape.lfHeight;
         if (smaller != nullptr) DeleteObject(smaller);
         smaller = CreateFontIndirectW(&shape);
-        if (CaptionFits(button, smaller, dpi)) break;
+        if (CaptionFits(measure, button, smaller, dpi)) break;
     }
     return smaller != nullptr ? smaller : font;
 }

@@ -52,6 +52,7 @@ MainForm::MainForm(HINSTANCE instance) : report_(ShowFailure) {
         throw catalogue::RunTimeError(catalogue::ErrorNumber::Internal,
                                       "Прозорецът не може да бъде създаден.");
     }
+    placed_dpi_ = DpiOf(window_);
     CreateControls();
     announcer_ = std::make_unique<ReportAnnouncer>(window_, AnnouncerId);
     view_ = std::make_unique<Win32SelectionView>(figures_, publications_, output_);

@@ -18,6 +18,9 @@
 
 namespace window::win32 {
 
+// Where the window's child `id` sits in its client area at `dpi`.
+RECT ControlPlace(int id, int dpi);
+
 // The program's one window in the Windows controls: the figures as auto radio buttons, their
 // periodicals as auto check boxes, the headings and the read-only output box, laid out from
 // the window's description at the monitor's dpi. Clicks, by mouse or keyboard, run the
@@ -101,6 +104,7 @@ private:
     std::vector<HWND> children_;
 
     int dpi_ = 96;
+    int placed_dpi_ = 0;  // the dpi the controls are placed for
     HFONT font_ = nullptr;
     std::vector<HFONT> fitted_fonts_;  // smaller fonts for captions too long for the usual one
     ControlColours colours_;

@@ -16,10 +16,11 @@
 namespace window::win32 {
 namespace {
 
-void Place(HWND control, const layout::Place& place, int dpi, int left = 0, int top = 0) {
+RECT InPixels(const layout::Place& place, int dpi, int left = 0, int top = 0) {
     using layout::Pixels;
-    MoveWindow(control, left + Pixels(place.left, dpi), top + Pixels(place.top, dpi),
-               Pixels(place.width, dpi), Pixels(place.height, dpi), FALSE);
+    const int x = left + Pixels(place.left, dpi);
+    const int y = top + Pixels(place.top, dpi);
+    return {x, y, x + Pixels(place.width, dpi), y + Pixels(place.height, dpi)};
 }
 
 HFONT WindowFont(int dpi) {
@@ -46,36 +47,52 @@ void SizeClientArea(HWND window, int width, int height, int dpi) {
 
 }  // namespace
 
+// Where the child `id` sits at `dpi`; the output box's label, there for screen readers only,
+// nowhere.
+RECT ControlPlace(int id, int dpi) {
+    if (id == OutputId) return InPixels(layout::Output, dpi);
+    if (id == FrameId) return InPixels(layout::FigureFrame, dpi);
+    if (id == PublicationGroupId) return InPixels(layout::PublicationGroup, dpi);
+    const auto element = [](int offset) { return static_cast<std::size_t>(offset); };
+    if (id >= FirstPublicationId) {
+        return InPixels(layout::CheckPlace(element(id - FirstPublicationId)), dpi);
+    }
+    if (id >= FirstFigureId) {
+        const RECT frame = InPixels(layout::FigureFrame, dpi);
+        return InPixels(layout::OptionPlace(element(id - FirstFigureId)), dpi, frame.left,
+                        frame.top);
+    }
+    if (id >= FirstHeadingId) return InPixels(layout::Heading[element(id - FirstHeadingId)], dpi);
+    return {0, 0, 0, 0};
+}
+
 void MainForm::LayOut(int dpi) {
     dpi_ = dpi;
     HFONT old_font = std::exchange(font_, WindowFont(dpi));
     SizeClientArea(window_, layout::Pixels(layout::ClientWidth, dpi),
                    layout::Pixels(layout::ClientHeight, dpi), dpi);
 
-    Place(output_, layout::Output, dpi);
-    for (std::size_t element = 0; element < headings_.size(); ++element) {
-        Place(headings_[element], layout::Heading[element], dpi);
-    }
-    Place(frame_, layout::FigureFrame, dpi);
-    Place(publication_group_, layout::PublicationGroup, dpi);
-    const int frame_left = layout::Pixels(layout::FigureFrame.left, dpi);
-    const int frame_top = layout::Pixels(layout::FigureFrame.top, dpi);
-    for (std::size_t figure = 0; figure < figures_.size(); ++figure) {
-        Place(figures_[figure], layout::OptionPlace(figure), dpi, frame_left, frame_top);
-    }
-    for (std::size_t publication = 0; publication < publications_.size(); ++publication) {
-        Place(publications_[publication], layout::CheckPlace(publication), dpi);
+    // Created at their places for the window's first dpi; moved only when it changes.
+    if (placed_dpi_ != dpi) {
+        for (HWND child : children_) {
+            const RECT place = ControlPlace(GetDlgCtrlID(child), dpi);
+            MoveWindow(child, place.left, place.top, place.right - place.left,
+                       place.bottom - place.top, FALSE);
+        }
+        placed_dpi_ = dpi;
     }
 
     const std::vector<HFONT> old_fitted = std::exchange(fitted_fonts_, {});
+    HDC measure = CreateCompatibleDC(nullptr);  // one for all captions: cheaper than each's own
     for (HWND child : children_) {
         HFONT font = font_;
         if (GetDlgCtrlID(child) >= FirstFigureId) {
-            font = FittingFont(child, font_, dpi);
+            font = FittingFont(measure, child, font_, dpi);
             if (font != font_) fitted_fonts_.push_back(font);
         }
         SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     }
+    DeleteDC(measure);
     for (HFONT font : old_fitted) DeleteObject(font);
     if (old_font != nullptr) DeleteObject(old_font);
     InvalidateRect(window_, nullptr, TRUE);

@@ -22,6 +22,14 @@ constexpr GUID AccPropServicesInterface = {
     0x6e26e776, 0x04f0, 0x495d, {0x80, 0xe4, 0x33, 0x30, 0x35, 0x2e, 0x31, 0x69}};
 constexpr int Polite = 1;
 
+// COM is loaded when first needed, not with the program: at start it would delay the window.
+template <typename Function>
+Function Ole32(const char* name) {
+    static const HMODULE ole32 = LoadLibraryW(L"ole32.dll");
+    const FARPROC found = ole32 != nullptr ? GetProcAddress(ole32, name) : nullptr;
+    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(found));
+}
+
 }  // namespace
 
 ReportAnnouncer::ReportAnnouncer(HWND window, int id) : window_(window) {
@@ -29,10 +37,16 @@ ReportAnnouncer::ReportAnnouncer(HWND window, int id) : window_(window) {
     static_ = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_NOPREFIX, 0, 0, 0, 0,
                               window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                               GetModuleHandleW(nullptr), nullptr);
-    com_ = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
-    if (com_ && SUCCEEDED(CoCreateInstance(AccPropServicesClass, nullptr, CLSCTX_INPROC_SERVER,
-                                           AccPropServicesInterface,
-                                           reinterpret_cast<void**>(&services_)))) {
+}
+
+void ReportAnnouncer::MarkLiveRegion() {
+    marked_ = true;
+    const auto initialize = Ole32<decltype(&CoInitializeEx)>("CoInitializeEx");
+    const auto create = Ole32<decltype(&CoCreateInstance)>("CoCreateInstance");
+    if (initialize == nullptr || create == nullptr) return;
+    com_ = SUCCEEDED(initialize(nullptr, COINIT_APARTMENTTHREADED));
+    if (com_ && SUCCEEDED(create(AccPropServicesClass, nullptr, CLSCTX_INPROC_SERVER,
+                                 AccPropServicesInterface, reinterpret_cast<void**>(&services_)))) {
         VARIANT polite{};
         polite.vt = VT_I4;
         polite.lVal = Polite;
@@ -43,7 +57,7 @@ ReportAnnouncer::ReportAnnouncer(HWND window, int id) : window_(window) {
 
 ReportAnnouncer::~ReportAnnouncer() {
     if (services_ != nullptr) services_->Release();
-    if (com_) CoUninitialize();
+    if (com_) Ole32<decltype(&CoUninitialize)>("CoUninitialize")();
 }
 
 void ReportAnnouncer::Offer(const std::string& report) {
@@ -53,6 +67,7 @@ void ReportAnnouncer::Offer(const std::string& report) {
 void ReportAnnouncer::Speak() {
     const auto sentence = announcement_.Take();
     if (!sentence || static_ == nullptr) return;
+    if (!marked_) MarkLiveRegion();
     SetWindowTextW(static_, Widen(*sentence).c_str());
     NotifyWinEvent(LiveRegionChanged, static_, OBJID_CLIENT, CHILDID_SELF);
 }

@@ -34,10 +34,15 @@ public:
     HWND Handle() const { return static_; }
 
 private:
+    // Marks the static text as a live region; done at the first report, not at start-up,
+    // where loading COM would delay the window.
+    void MarkLiveRegion();
+
     HWND window_;
     HWND static_ = nullptr;
     IAccPropServices* services_ = nullptr;
     bool com_ = false;
+    bool marked_ = false;
     ReportAnnouncement announcement_;
 };
 
