@@ -19,13 +19,16 @@ using MetricForDpiFunction = int(WINAPI*)(int, UINT);
 
 }  // namespace
 
-int DpiOf(HWND window) {
-    static const auto for_window = User32<GetDpiForWindowFunction>("GetDpiForWindow");
-    if (for_window != nullptr) return static_cast<int>(for_window(window));
+int SystemDpi() {
     HDC screen = GetDC(nullptr);
     const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
     ReleaseDC(nullptr, screen);
     return dpi;
+}
+
+int DpiOf(HWND window) {
+    static const auto for_window = User32<GetDpiForWindowFunction>("GetDpiForWindow");
+    return for_window != nullptr ? static_cast<int>(for_window(window)) : SystemDpi();
 }
 
 SIZE OuterSize(int width, int height, DWORD style, DWORD ex_style, int dpi) {
@@ -42,10 +45,7 @@ SIZE OuterSize(int width, int height, DWORD style, DWORD ex_style, int dpi) {
 int MetricAt(int index, int dpi) {
     static const auto for_dpi = User32<MetricForDpiFunction>("GetSystemMetricsForDpi");
     if (for_dpi != nullptr) return for_dpi(index, static_cast<UINT>(dpi));
-    HDC screen = GetDC(nullptr);
-    const int system_dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    return MulDiv(GetSystemMetrics(index), dpi, system_dpi);
+    return MulDiv(GetSystemMetrics(index), dpi, SystemDpi());
 }
 
 }  // namespace window::win32

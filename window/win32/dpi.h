@@ -9,6 +9,8 @@ namespace window::win32 {
 
 // The window's dots per inch: its monitor's on Windows 10 and later, the system's before.
 int DpiOf(HWND window);
+// The system's dots per inch: the main monitor's when the program started.
+int SystemDpi();
 
 // The outer size of a window whose client area is `width` x `height` pixels at `dpi`.
 SIZE OuterSize(int width, int height, DWORD style, DWORD ex_style, int dpi);

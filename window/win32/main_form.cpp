@@ -6,6 +6,7 @@
 #include "catalogue/catalogue.h"
 #include "catalogue/run_time_error.h"
 #include "window/assignment_text.h"
+#include "window/layout.h"
 #include "window/texts.h"
 #include "window/win32/control_ids.h"
 #include "window/win32/dpi.h"
@@ -45,9 +46,13 @@ void MainForm::Register(HINSTANCE instance) {
 }
 
 MainForm::MainForm(HINSTANCE instance) : report_(ShowFailure) {
+    // Made at its size for the screen's dpi, which is almost always the monitor's it opens on.
+    const int dpi = SystemDpi();
+    const SIZE outer = OuterSize(layout::Pixels(layout::ClientWidth, dpi),
+                                 layout::Pixels(layout::ClientHeight, dpi), WindowStyle, 0, dpi);
     window_ = CreateWindowExW(0, WindowClass, Widen(texts::WindowTitle()).c_str(), WindowStyle,
-                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
-                              nullptr, instance, this);
+                              CW_USEDEFAULT, CW_USEDEFAULT, outer.cx, outer.cy, nullptr, nullptr,
+                              instance, this);
     if (window_ == nullptr) {
         throw catalogue::RunTimeError(catalogue::ErrorNumber::Internal,
                                       "Прозорецът не може да бъде създаден.");

@@ -33,10 +33,12 @@ HFONT WindowFont(int dpi) {
 // Sizes `window` so that its client area is width by height at `dpi`; where the frame's size
 // at this dpi is not what the system said, corrects by what it is.
 void SizeClientArea(HWND window, int width, int height, int dpi) {
+    RECT client;
+    GetClientRect(window, &client);
+    if (client.right == width && client.bottom == height) return;  // made at this size
     SIZE outer = OuterSize(width, height, WindowStyle, 0, dpi);
     const UINT flags = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE;
     SetWindowPos(window, nullptr, 0, 0, outer.cx, outer.cy, flags);
-    RECT client;
     GetClientRect(window, &client);
     if (client.right != width || client.bottom != height) {
         outer.cx += width - client.right;
