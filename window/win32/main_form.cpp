@@ -131,16 +131,11 @@ LRESULT MainForm::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
         case WM_CTLCOLORBTN:
             return reinterpret_cast<LRESULT>(colours_.Paint(
                 reinterpret_cast<HDC>(wparam), GetDlgCtrlID(reinterpret_cast<HWND>(lparam))));
-        case WM_ERASEBKGND: {
-            RECT client;
-            GetClientRect(window_, &client);
-            FillRect(reinterpret_cast<HDC>(wparam), &client, colours_.Background());
+        case WM_ERASEBKGND:
+            OnEraseBackground(reinterpret_cast<HDC>(wparam));
             return 1;
-        }
         case WM_SYSCOLORCHANGE:
-            // Common controls learn of new system colours from their window.
-            for (HWND child : children_) SendMessageW(child, WM_SYSCOLORCHANGE, 0, 0);
-            OnColoursChanged();
+            OnSystemColoursChanged();
             return 0;
         case WM_SETTINGCHANGE:
         case WM_THEMECHANGED:
@@ -189,6 +184,18 @@ void MainForm::OnCommand(int id, int code) {
 
 void MainForm::AskHighContrastWith(std::function<bool()> high_contrast) {
     high_contrast_ = std::move(high_contrast);
+    OnColoursChanged();
+}
+
+void MainForm::OnEraseBackground(HDC dc) {
+    RECT client;
+    GetClientRect(window_, &client);
+    FillRect(dc, &client, colours_.Background());
+}
+
+// Common controls learn of new system colours from their window.
+void MainForm::OnSystemColoursChanged() {
+    for (HWND child : children_) SendMessageW(child, WM_SYSCOLORCHANGE, 0, 0);
     OnColoursChanged();
 }
 

@@ -81,6 +81,8 @@ private:
     void OnCommand(int id, int code);
     void OnDpiChanged(int dpi, const RECT& suggested);
     void OnActivate(bool active);
+    void OnEraseBackground(HDC dc);
+    void OnSystemColoursChanged();
     void OnColoursChanged();
     void OnDestroy();
 
