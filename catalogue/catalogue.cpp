@@ -120,4 +120,11 @@ std::span<const std::string_view> TableRows(Table table) {
     return {};
 }
 
+std::string_view StoredRow(int table, int row) {
+    if (table < 0 || table >= TableCount) RaiseNoSuchElement("таблица", table);
+    const auto rows = TableRows(static_cast<Table>(table));
+    if (row < 0 || static_cast<std::size_t>(row) >= rows.size()) RaiseNoSuchRow(table, row);
+    return rows[static_cast<std::size_t>(row)];
+}
+
 }  // namespace catalogue

@@ -19,8 +19,11 @@ std::size_t PublicationElement(int publication);
 // exist, as a click on a control that is not there would.
 std::string_view FigureCaption(int figure);
 std::string_view PublicationCaption(int publication);
-// `table` is a Table number, 0 to 3; rows count from 0.
+// `table` is a Table number, 0 to 3; rows count from 0. What the program reads; StoredRow
+// unless a test program links its own.
 std::string_view TableRow(int table, int row);
+// The row as the catalogue stores it.
+std::string_view StoredRow(int table, int row);
 
 // The texts of one table, in row order.
 std::span<const std::string_view> TableRows(Table table);

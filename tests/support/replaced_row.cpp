@@ -6,7 +6,6 @@
 #include <utility>
 
 #include "catalogue/catalogue.h"
-#include "catalogue/run_time_error.h"
 
 namespace {
 
@@ -23,11 +22,8 @@ ReplacedRow::~ReplacedRow() {
     replaced = nullptr;
 }
 
-// The catalogue's checked read, with the replaced row.
+// The catalogue's rows, with the replaced one.
 std::string_view catalogue::TableRow(int table, int row) {
     if (replaced != nullptr && replaced->Replaces(table, row)) return replaced->Text();
-    if (table < 0 || table >= TableCount) RaiseNoSuchElement("таблица", table);
-    const auto rows = TableRows(static_cast<Table>(table));
-    if (row < 0 || static_cast<std::size_t>(row) >= rows.size()) RaiseNoSuchRow(table, row);
-    return rows[static_cast<std::size_t>(row)];
+    return StoredRow(table, row);
 }

@@ -57,14 +57,14 @@ MainForm::MainForm(HINSTANCE instance) : report_(ShowFailure) {
         throw catalogue::RunTimeError(catalogue::ErrorNumber::Internal,
                                       "Прозорецът не може да бъде създаден.");
     }
-    placed_dpi_ = DpiOf(window_);
+    dpi_ = DpiOf(window_);
     CreateControls();
     announcer_ = std::make_unique<ReportAnnouncer>(window_, AnnouncerId);
     view_ = std::make_unique<Win32SelectionView>(figures_, publications_, output_);
     selection_ = std::make_unique<selection::Selection>(*view_);
     view_->Attach(*selection_);
     colours_.Follow(high_contrast_());
-    LayOut(DpiOf(window_));
+    LayOut(dpi_);
 
     // The window's load: both groups cleared before it is first shown.
     selection_->ResetSelection();

@@ -105,8 +105,7 @@ private:
     Win32SelectionView::Publications publications_{};
     std::vector<HWND> children_;
 
-    int dpi_ = 96;
-    int placed_dpi_ = 0;  // the dpi the controls are placed for
+    int dpi_ = 96;  // the dpi the controls stand at
     HFONT font_ = nullptr;
     std::vector<HFONT> fitted_fonts_;  // smaller fonts for captions too long for the usual one
     ControlColours colours_;

@@ -54,7 +54,7 @@ LRESULT CALLBACK GroupProcedure(HWND group, UINT message, WPARAM wparam, LPARAM 
 }  // namespace
 
 HWND MainForm::Child(const wchar_t* kind, const std::wstring& text, DWORD style, int id) {
-    const RECT place = ControlPlace(id, placed_dpi_);
+    const RECT place = ControlPlace(id, dpi_);
     HWND child = CreateWindowExW(0, kind, text.c_str(), WS_CHILD | WS_VISIBLE | style, place.left,
                                  place.top, place.right - place.left, place.bottom - place.top,
                                  window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),

@@ -69,19 +69,17 @@ RECT ControlPlace(int id, int dpi) {
 }
 
 void MainForm::LayOut(int dpi) {
-    dpi_ = dpi;
     HFONT old_font = std::exchange(font_, WindowFont(dpi));
     SizeClientArea(window_, layout::Pixels(layout::ClientWidth, dpi),
                    layout::Pixels(layout::ClientHeight, dpi), dpi);
 
     // Created at their places for the window's first dpi; moved only when it changes.
-    if (placed_dpi_ != dpi) {
+    if (dpi != std::exchange(dpi_, dpi)) {
         for (HWND child : children_) {
             const RECT place = ControlPlace(GetDlgCtrlID(child), dpi);
             MoveWindow(child, place.left, place.top, place.right - place.left,
                        place.bottom - place.top, FALSE);
         }
-        placed_dpi_ = dpi;
     }
 
     const std::vector<HFONT> old_fitted = std::exchange(fitted_fonts_, {});
