@@ -58,6 +58,15 @@ def wait_for(what, probe, timeout=10.0):
         time.sleep(0.05)
 
 
+def _takes_connections(name):
+    from Xlib import display, error
+    try:
+        display.Display(name).close()
+        return True
+    except (error.DisplayError, error.ConnectionClosedError, OSError):
+        return False
+
+
 class Session:
     """Xvfb on a display number it picks itself, and the program running on it."""
 
@@ -82,6 +91,9 @@ class Session:
         if not number:
             fail("Xvfb did not start")
         self.display = ":" + number
+        # Xvfb names its display before it always takes connections: on a busy machine the
+        # program could start too early and find no display.
+        wait_for("Xvfb to take connections", lambda: _takes_connections(self.display))
         environment = dict(os.environ, DISPLAY=self.display,
                            QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
         environment.pop("QT_QPA_PLATFORM", None)
