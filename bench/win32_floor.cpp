@@ -2,9 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The floor for the Windows program's start-up: a bare window of the program's client size
-// with one label in the program's font, and nothing else.
+// with one label in the program's font, and nothing else. Built twice: bare, and with the
+// program's resources (its manifest asks for common controls 6, Windows' visual styles) and
+// the common controls loaded as the program loads them, which is their cost alone.
 
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include "window/appearance.h"
 #include "window/layout.h"
@@ -27,6 +31,10 @@ LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lpar
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
     using namespace window;
+#ifdef VISUAL_STYLES
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+#endif
     WNDCLASSEXW kind{};
     kind.cbSize = sizeof(kind);
     kind.lpfnWndProc = Procedure;

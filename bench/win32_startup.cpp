@@ -2,11 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Times Windows programs' start-up from outside, as a user sees it:
-//   win32_startup OUT RUNS PROGRAM FLOOR
-// starts PROGRAM and FLOOR alternately RUNS times each, and for every start writes to OUT
-//   <program|floor> <ms to the window shown> <ms to the window and all its controls painted>
-// then closes the window. "Shown" is the top-level window becoming visible; "painted" is the
-// moment no part of it or of its controls waits to be painted any more.
+//   win32_startup OUT RUNS PROGRAM...
+// starts the PROGRAMs in turn RUNS times each, and for every start writes to OUT
+//   <index of the program> <ms to the window shown> <ms to the program idle>
+// then closes the window. "Shown" is the top-level window becoming visible; "idle" is the
+// program waiting for input with nothing left to paint. The timer polls gently and waits
+// between starts, so that it and the last program's end do not slow Wine's one server, which
+// every window call goes through.
 
 #include <windows.h>
 
@@ -40,30 +42,13 @@ BOOL CALLBACK FindShown(HWND window, LPARAM data) {
     return FALSE;
 }
 
-bool Waiting(HWND window) {
-    RECT dirty;
-    return GetUpdateRect(window, &dirty, FALSE) != 0;
-}
-
-BOOL CALLBACK AnyChildWaiting(HWND child, LPARAM data) {
-    if (!Waiting(child)) return TRUE;
-    *reinterpret_cast<bool*>(data) = true;
-    return FALSE;
-}
-
-bool Painted(HWND window) {
-    bool waiting = Waiting(window);
-    if (!waiting) EnumChildWindows(window, AnyChildWaiting, reinterpret_cast<LPARAM>(&waiting));
-    return !waiting;
-}
-
-// Milliseconds to shown and to painted, or negative when the window never came.
-void StartOnce(const std::wstring& program, double& shown, double& painted) {
+// Milliseconds to shown and to idle, or negative when the window never came.
+void StartOnce(const wchar_t* program, double& shown, double& idle) {
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION started{};
-    std::wstring command = L"\"" + program + L"\"";
-    shown = painted = -1;
+    std::wstring command = L"\"" + std::wstring(program) + L"\"";
+    shown = idle = -1;
     const double begin = Now();
     if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &startup, &started)) {
@@ -72,12 +57,12 @@ void StartOnce(const std::wstring& program, double& shown, double& painted) {
     Search search{started.dwProcessId, nullptr};
     while (search.found == nullptr && Now() - begin < 20000) {
         EnumWindows(FindShown, reinterpret_cast<LPARAM>(&search));
-        if (search.found == nullptr) Sleep(0);
+        if (search.found == nullptr) Sleep(1);
     }
     if (search.found != nullptr) {
         shown = Now() - begin;
-        while (!Painted(search.found) && Now() - begin < 20000) Sleep(0);
-        painted = Now() - begin;
+        WaitForInputIdle(started.hProcess, 20000);
+        idle = Now() - begin;
         PostMessageW(search.found, WM_CLOSE, 0, 0);
     }
     if (WaitForSingleObject(started.hProcess, 10000) != WAIT_OBJECT_0) {
@@ -90,16 +75,17 @@ void StartOnce(const std::wstring& program, double& shown, double& painted) {
 }  // namespace
 
 int wmain(int argc, wchar_t* argv[]) {
-    if (argc != 5) return 2;
+    if (argc < 4) return 2;
     FILE* out = _wfopen(argv[1], L"w");
     if (out == nullptr) return 2;
     const int runs = _wtoi(argv[2]);
     for (int run = 0; run < runs; ++run) {
-        for (int which = 0; which < 2; ++which) {
+        for (int program = 3; program < argc; ++program) {
+            Sleep(250);
             double shown = 0;
-            double painted = 0;
-            StartOnce(argv[3 + which], shown, painted);
-            std::fprintf(out, "%s %.2f %.2f\n", which == 0 ? "program" : "floor", shown, painted);
+            double idle = 0;
+            StartOnce(argv[program], shown, idle);
+            std::fprintf(out, "%d %.2f %.2f\n", program - 3, shown, idle);
             std::fflush(out);
         }
     }
