@@ -10,7 +10,6 @@
 #include <commctrl.h>
 
 #include <algorithm>
-#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <functional>
@@ -19,6 +18,7 @@
 
 #include "catalogue/run_time_error.h"
 #include "tests/support/case_runner.h"
+#include "tests/support/contrast.h"
 #include "tests/support/expected.h"
 #include "tests/support/replaced_row.h"
 #include "tests/support/selection_behaviour.h"
@@ -323,19 +323,8 @@ void Save(const Shot& shot, const char* path) {
     std::fclose(out);
 }
 
-// Contrast as the accessibility guidelines define it, from 1 to 21.
-double Contrast(COLORREF a, COLORREF b) {
-    const auto luminance = [](COLORREF colour) {
-        const auto linear = [](int channel) {
-            const double value = channel / 255.0;
-            return value <= 0.03928 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
-        };
-        return 0.2126 * linear(GetRValue(colour)) + 0.7152 * linear(GetGValue(colour)) +
-               0.0722 * linear(GetBValue(colour));
-    };
-    const double light = std::max(luminance(a), luminance(b));
-    const double dark = std::min(luminance(a), luminance(b));
-    return (light + 0.05) / (dark + 0.05);
+window::appearance::Rgb Rgb(COLORREF colour) {
+    return {GetRValue(colour), GetGValue(colour), GetBValue(colour)};
 }
 
 // Checks the painted control: its background near the right end is `background`, and its
@@ -349,7 +338,7 @@ double RequireCaption(const MainForm& form, const Shot& shot, HWND control, COLO
     double best = 1;
     for (int y = place.top; y < place.bottom; ++y) {
         for (int x = place.left; x < place.right; ++x) {
-            best = std::max(best, Contrast(shot.At(x, y), background));
+            best = std::max(best, Contrast(Rgb(shot.At(x, y)), Rgb(background)));
         }
     }
     Require(best >= 7, name + ": caption at " + std::to_string(best) + ":1");

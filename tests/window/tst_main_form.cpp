@@ -12,9 +12,11 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
-#include <cmath>
+#include <algorithm>
+#include <cstdint>
 
 #include "catalogue/run_time_error.h"
+#include "tests/support/contrast.h"
 #include "tests/support/expected.h"
 #include "tests/support/handler_steps.h"
 #include "tests/support/qt_behaviour.h"
@@ -222,26 +224,22 @@ void TstMainForm::readableUnderADarkTheme() {
     window::qt::MainForm form;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    const auto luminance = [](const QColor& colour) {
-        const auto linear = [](double c) {
-            return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-        };
-        return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
-               0.0722 * linear(colour.blueF());
+    const auto rgb = [](const QColor& colour) {
+        return window::appearance::Rgb{static_cast<std::uint8_t>(colour.red()),
+                                       static_cast<std::uint8_t>(colour.green()),
+                                       static_cast<std::uint8_t>(colour.blue())};
     };
     for (QWidget* widget :
          form.findChildren<QWidget*>(QRegularExpression("^(Label1|Option1|Check1)_"))) {
         // The caption's ink is its pixel farthest from the background; the mark is left out.
         const QImage seen = widget->grab().toImage();
-        const double back = luminance(SeenColour(widget));
+        const auto back = rgb(SeenColour(widget));
         const int left =
             qobject_cast<QAbstractButton*>(widget) ? qCeil(18 * seen.devicePixelRatio()) : 0;
         double contrast = 1;
         for (int y = 0; y < seen.height(); ++y) {
             for (int x = left; x < seen.width(); ++x) {
-                const double ink = luminance(seen.pixelColor(x, y));
-                contrast =
-                    std::max(contrast, (std::max(ink, back) + 0.05) / (std::min(ink, back) + 0.05));
+                contrast = std::max(contrast, Contrast(rgb(seen.pixelColor(x, y)), back));
             }
         }
         QVERIFY2(contrast >= 7, qPrintable(widget->objectName() + QString(": %1").arg(contrast)));
