@@ -15,24 +15,13 @@ import time
 
 import pyatspi
 
-FIGURES = [
-    "Петко Славейков", "Марко Балабанов", "Драган Цанков", "Любен Каравелов",
-    "Георги Раковски", "Христо Ботев", "Добри Войников",
-]
-PUBLICATIONS = [
-    '"Македония"', '"Гайда"', '"Право"', '"Век"', 'униатски в-к "България"', '"Свобода"',
-    '"Независимост"', '"Дунавски лебед"', '"Бранител"', '"Дума на българските емигранти"',
-    '"Знаме"', '"Дунавска зора"',
-]
-PUBLISHER = [0, 0, 1, 1, 2, 3, 3, 4, 4, 5, 5, 6]
-TITLE = "www.vazrazhdane.example История - възрожденци и печатни издания"
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
+from expected import FIGURES, PUBLICATIONS, PUBLISHER, TITLE, report_lines, sentence  # noqa: E402,F401
 
 
 def report(figure):
     """The output text as shown, one line per line (the widget shows line feeds)."""
-    lines = ["Възрожденец: " + FIGURES[figure], "Издания: "]
-    lines += [PUBLICATIONS[j] for j in range(12) if PUBLISHER[j] == figure]
-    return "\n".join(lines)
+    return "\n".join(report_lines(figure))
 
 
 def _die_with_parent():

@@ -79,11 +79,6 @@ class Orca:
         shutil.rmtree(self.home, ignore_errors=True)
 
 
-def spoken(figure):
-    """A report as one sentence, as the program hands it to screen readers."""
-    return " ".join(desktop.report(figure).split())
-
-
 def main(program):
     with desktop.Session(program) as session:
         orca = Orca(session.environment)
@@ -95,17 +90,17 @@ def main(program):
             # What the click did first, then the report; the focus stays where it was. Space
             # again leaves the report as it was: it is not spoken again.
             steps = [("Tab", ['"Македония" check box not checked.']),
-                     ("space", ["checked", spoken(0)]),
+                     ("space", ["checked", desktop.sentence(0)]),
                      ("space", ["space "]),  # the key's echo
                      ("Tab", ["Петко Славейков."]),
-                     ("Down", ["Христо Ботев.", spoken(5)])]
+                     ("Down", ["Христо Ботев.", desktop.sentence(5)])]
             for step, (key, wanted) in enumerate(steps):
                 count = len(orca.transcript())
                 session.xdotool("key", key)
                 orca.says_after(count, wanted, key)
                 if step == 2:
                     time.sleep(1)
-                    if spoken(0) in orca.transcript()[count:]:
+                    if desktop.sentence(0) in orca.transcript()[count:]:
                         desktop.fail("an unchanged report was spoken again")
             transcript = orca.transcript()
         finally:

@@ -93,7 +93,7 @@ def main(program):
         controls.expect_shown(2, press(controls.publications[4]))
         controls.expect_shown(0, press(controls.publications[1]))
         notices = [n for n in desktop.walk(frame) if n.getRole() == pyatspi.ROLE_NOTIFICATION]
-        check([n.name for n in notices] == [" ".join(desktop.report(0).split())],
+        check([n.name for n in notices] == [desktop.sentence(0)],
               "notifications %s" % [n.name for n in notices])
 
         status = session.close_window()

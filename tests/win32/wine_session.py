@@ -15,25 +15,16 @@ import sys
 import tempfile
 import time
 
-FIGURES = ["Петко Славейков", "Марко Балабанов", "Драган Цанков", "Любен Каравелов",
-           "Георги Раковски", "Христо Ботев", "Добри Войников"]
-PUBLICATIONS = ['"Македония"', '"Гайда"', '"Право"', '"Век"', 'униатски в-к "България"',
-                '"Свобода"', '"Независимост"', '"Дунавски лебед"', '"Бранител"',
-                '"Дума на българските емигранти"', '"Знаме"', '"Дунавска зора"']
-PUBLISHER = [0, 0, 1, 1, 2, 3, 3, 4, 4, 5, 5, 6]
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
+from expected import PUBLISHER, report_lines, sentence  # noqa: E402
+
 OUTPUT, FRAME, PUBLICATION_GROUP, FIGURE, PUBLICATION = 100, 101, 103, 200, 300
 NAMES = {OUTPUT: "Справка", FRAME: "Възрожденци", PUBLICATION_GROUP: "Издания"}
 
 
 def report(figure):
-    lines = ["Възрожденец: " + FIGURES[figure], "Издания: "]
-    lines += [PUBLICATIONS[j] for j in range(12) if PUBLISHER[j] == figure]
-    return "".join(line + "\r\n" for line in lines)
-
-
-def sentence(figure):
-    """The report as screen readers are told it: one line."""
-    return " ".join(report(figure).split())
+    """The output box's text, each line ended as Windows ends it."""
+    return "".join(line + "\r\n" for line in report_lines(figure))
 
 
 def fail(message):
