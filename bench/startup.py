@@ -24,7 +24,8 @@ import time
 def start_xvfb():
     read_end, write_end = os.pipe()
     server = subprocess.Popen(
-        ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
+        ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24", "-nolisten", "tcp",
+         "-noreset"],
         pass_fds=[write_end], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     os.close(write_end)
     with os.fdopen(read_end) as chosen:

@@ -47,15 +47,6 @@ def wait_for(what, probe, timeout=10.0):
         time.sleep(0.05)
 
 
-def _takes_connections(name):
-    from Xlib import display, error
-    try:
-        display.Display(name).close()
-        return True
-    except (error.DisplayError, error.ConnectionClosedError, OSError):
-        return False
-
-
 class Session:
     """Xvfb on a display number it picks itself, and the program running on it."""
 
@@ -69,9 +60,11 @@ class Session:
         signal.signal(signal.SIGALRM, lambda *_: fail("the session took over 90 seconds"))
         signal.alarm(90)
         read_end, write_end = os.pipe()
+        # -noreset: Xvfb would otherwise reset whenever its last client leaves, as xdotool does
+        # each time it looks for the window, and a program connecting just then finds no display.
         self.xvfb = subprocess.Popen(
             ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24", "-nolisten",
-             "tcp"],
+             "tcp", "-noreset"],
             pass_fds=[write_end], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
             preexec_fn=_die_with_parent)
         os.close(write_end)
@@ -80,9 +73,6 @@ class Session:
         if not number:
             fail("Xvfb did not start")
         self.display = ":" + number
-        # Xvfb names its display before it always takes connections: on a busy machine the
-        # program could start too early and find no display.
-        wait_for("Xvfb to take connections", lambda: _takes_connections(self.display))
         environment = dict(os.environ, DISPLAY=self.display,
                            QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
         environment.pop("QT_QPA_PLATFORM", None)

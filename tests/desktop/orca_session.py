@@ -73,6 +73,12 @@ class Orca:
                              % (after, self.transcript()[count:], wanted))
             time.sleep(0.1)
 
+    def log_tail(self):
+        if not os.path.exists(self.log):
+            return "(no log)"
+        with open(self.log, encoding="utf-8", errors="replace") as log:
+            return "".join(log.readlines()[-15:])
+
     def close(self):
         self.process.kill()
         self.process.wait()
@@ -83,8 +89,12 @@ def main(program):
     with desktop.Session(program) as session:
         orca = Orca(session.environment)
         try:
-            desktop.wait_for("Orca to start", lambda: "Screen reader on." in orca.transcript(),
-                             timeout=30)
+            try:
+                desktop.wait_for("Orca to start",
+                                 lambda: "Screen reader on." in orca.transcript(), timeout=30)
+            except SystemExit:
+                print("Orca's log ends:\n" + orca.log_tail(), file=sys.stderr)
+                raise
             session.xdotool("windowfocus", "--sync", session.window)
             orca.says_after(0, [desktop.TITLE + " frame."], "the window took the focus")
             # What the click did first, then the report; the focus stays where it was. Space

@@ -20,7 +20,8 @@ done
 display_file=$(mktemp)
 output=$(mktemp)
 trap 'kill "$xvfb" 2>/dev/null || true; wineserver -k 2>/dev/null || true; rm -f "$display_file" "$output"' EXIT
-Xvfb -displayfd 3 -screen 0 2048x1536x24 -nolisten tcp 3>"$display_file" 2>/dev/null &
+# -noreset: no reset whenever the last client leaves, which a program starting then would meet.
+Xvfb -displayfd 3 -screen 0 2048x1536x24 -nolisten tcp -noreset 3>"$display_file" 2>/dev/null &
 xvfb=$!
 while [ ! -s "$display_file" ]; do sleep 0.05; done
 export DISPLAY=":$(cat "$display_file")"
