@@ -23,6 +23,19 @@ int Publisher(int publication);
 // The output area's whole text at start, written out here character by character.
 std::string AssignmentText();
 
+// An arrow key on a selected figure: Up and Down select the figure of the next row on screen
+// (rows from the top: 4, 6, 2, 3, 1, 0, 5); at either end, and with Left or Right, nothing
+// changes.
+enum class Arrow { Up, Down, Right };
+struct ArrowMove {
+    int from;
+    Arrow key;
+    int to;
+};
+inline constexpr ArrowMove ArrowMoves[] = {
+    {4, Arrow::Down, 6}, {2, Arrow::Up, 6}, {1, Arrow::Down, 0}, {0, Arrow::Down, 5},
+    {5, Arrow::Down, 5}, {4, Arrow::Up, 4}, {3, Arrow::Right, 3}};
+
 // Compact state for comparisons: "figure 2 checks ....x.......", "figure - checks ...".
 std::string State(int selected_figure, const std::string& checks);
 

@@ -204,14 +204,14 @@ void TabIntoTheFiguresSelectsNothing() {
 // Up and Down move to the figure of the next row on screen and select it; at either end, and
 // on a periodical, arrows change nothing.
 void ArrowKeysMoveTheSelectionByRows() {
-    const int cases[][3] = {{4, VK_DOWN, 6}, {2, VK_UP, 6}, {1, VK_DOWN, 0}, {0, VK_DOWN, 5},
-                            {5, VK_DOWN, 5}, {4, VK_UP, 4}, {3, VK_RIGHT, 3}};
-    for (const auto& [start, key, shown] : cases) {
+    constexpr WPARAM keys[] = {VK_UP, VK_DOWN, VK_RIGHT};
+    for (const auto& [start, arrow, shown] : expected::ArrowMoves) {
+        const WPARAM key = keys[static_cast<std::size_t>(arrow)];
         MainForm form(GetModuleHandleW(nullptr));
         form.Show(SW_SHOWNORMAL);
         SendMessageW(form.FigureButton(start), BM_CLICK, 0, 0);
         SetFocus(form.FigureButton(start));
-        Key(form, static_cast<WPARAM>(key));
+        Key(form, key);
         const std::string which =
             "figure " + std::to_string(start) + ", key " + std::to_string(key) + ": ";
         Require(GetFocus() == form.FigureButton(shown), which + "focus");
