@@ -3,6 +3,7 @@
 
 #include "tests/support/expected.h"
 
+#include <algorithm>
 #include <array>
 
 namespace expected {
@@ -68,6 +69,22 @@ int Publisher(int publication) {
 std::string State(int selected_figure, const std::string& checks) {
     const std::string figure = selected_figure < 0 ? "-" : std::to_string(selected_figure);
     return "figure " + figure + " checks " + checks;
+}
+
+std::vector<std::string> TabOrder() {
+    return {"Text1_0",   "Check1_0",  "Option1_4", "Option1_3", "Option1_2",
+            "Option1_1", "Option1_0", "Option1_5", "Check1_1",  "Check1_2",
+            "Check1_3",  "Check1_4",  "Check1_5",  "Check1_6",  "Check1_7",
+            "Check1_8",  "Check1_9",  "Check1_10", "Option1_6", "Check1_11"};
+}
+
+std::vector<std::string> TabRound(int selected) {
+    std::vector<std::string> round = TabOrder();
+    const std::string stop = selected >= 0 ? "Option1_" + std::to_string(selected) : "Option1_4";
+    std::erase_if(round, [&stop](const std::string& name) {
+        return name.starts_with("Option1_") && name != stop;
+    });
+    return round;
 }
 
 }  // namespace expected

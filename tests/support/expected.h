@@ -7,6 +7,7 @@
 // that a wrong caption or table row in the program shows up as a difference.
 
 #include <string>
+#include <vector>
 
 namespace expected {
 
@@ -22,6 +23,13 @@ int Publisher(int publication);
 
 // The output area's whole text at start, written out here character by character.
 std::string AssignmentText();
+
+// Every control that takes the focus, in the order of their tab indexes, named as the window's
+// description names them: "Text1_0", "Check1_0", "Option1_4", ...
+std::vector<std::string> TabOrder();
+// One round of Tab from the output area: the figures are one stop, at the `selected` one or,
+// while none is (-1), at the first of them in that order.
+std::vector<std::string> TabRound(int selected);
 
 // An arrow key on a selected figure: Up and Down select the figure of the next row on screen
 // (rows from the top: 4, 6, 2, 3, 1, 0, 5); at either end, and with Left or Right, nothing
