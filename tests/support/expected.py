@@ -1,5 +1,5 @@
-#SPDX - FileCopyrightText : 2026 The Vazrazhdane developers
-#SPDX - License - Identifier : GPL - 3.0 - or -later
+# SPDX-FileCopyrightText: 2026 The Vazrazhdane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The answers the end-to-end tests expect, written out apart from the program's code, as
 expected.cpp beside this file holds them for the C++ tests."""
 
