@@ -46,8 +46,9 @@ def main():
         with open(out) as lines:
             # The first start of each warms Wine.
             times = [line.split() for line in lines][len(CONTENDERS):]
-    if any(float(t[1]) < 0 for t in times):
-        sys.exit(f"{sum(float(t[1]) < 0 for t in times)} starts never showed a window")
+    failed = sum(float(t[1]) < 0 for t in times)
+    if failed:
+        sys.exit(f"{failed} starts never showed a window")
     medians = {}
     for index, (who, _) in enumerate(CONTENDERS):
         for column in (1, 2):

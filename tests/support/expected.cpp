@@ -80,10 +80,10 @@ std::vector<std::string> TabOrder() {
 
 std::vector<std::string> TabRound(int selected) {
     std::vector<std::string> round = TabOrder();
-    const std::string stop = selected >= 0 ? "Option1_" + std::to_string(selected) : "Option1_4";
-    std::erase_if(round, [&stop](const std::string& name) {
-        return name.starts_with("Option1_") && name != stop;
-    });
+    const auto figure = [](const std::string& name) { return name.starts_with("Option1_"); };
+    const std::string stop = selected >= 0 ? "Option1_" + std::to_string(selected)
+                                           : *std::find_if(round.begin(), round.end(), figure);
+    std::erase_if(round, [&](const std::string& name) { return figure(name) && name != stop; });
     return round;
 }
 
