@@ -16,7 +16,8 @@ import time
 import pyatspi
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
-from expected import FIGURES, PUBLICATIONS, PUBLISHER, TITLE, report_lines, sentence  # noqa: E402,F401
+from expected import (FIGURES, OUTPUT_NAME, PUBLICATIONS, PUBLISHER, TITLE,  # noqa: E402,F401
+                      report_lines, sentence)
 
 
 def report(figure):

@@ -55,7 +55,8 @@ def main(program):
         check(controls.box_names == sorted(desktop.PUBLICATIONS),
               "check boxes %s, want the twelve periodicals" % controls.box_names)
         check(controls.output is not None, "no single text area in the tree")
-        check(controls.output.name == "Справка", "output named %r" % controls.output.name)
+        check(controls.output.name == desktop.OUTPUT_NAME,
+              "output named %r" % controls.output.name)
         # Nothing that is true of the report alone: at first the output holds the assignment.
         check(controls.output.description == "",
               "output described as %r" % controls.output.description)

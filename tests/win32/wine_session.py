@@ -16,10 +16,10 @@ import tempfile
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
-from expected import PUBLISHER, report_lines, sentence  # noqa: E402
+from expected import OUTPUT_NAME, PUBLISHER, report_lines, sentence  # noqa: E402
 
 OUTPUT, FRAME, PUBLICATION_GROUP, FIGURE, PUBLICATION = 100, 101, 103, 200, 300
-NAMES = {OUTPUT: "Справка", FRAME: "Възрожденци", PUBLICATION_GROUP: "Издания"}
+NAMES = {OUTPUT: OUTPUT_NAME, FRAME: "Възрожденци", PUBLICATION_GROUP: "Издания"}
 
 
 def report(figure):
