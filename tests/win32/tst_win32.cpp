@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "catalogue/run_time_error.h"
@@ -55,6 +56,19 @@ RECT Expected(const layout::Place& place, int dpi, int left = 0, int top = 0) {
 void RequirePlace(const MainForm& form, HWND control, const RECT& want, const std::string& name) {
     const RECT got = PlaceOf(form, control);
     Require(EqualRect(&got, &want), name + ": want " + Describe(want) + ", got " + Describe(got));
+}
+
+// The figures, then the periodicals, each with the name a failure gives it.
+std::vector<std::pair<HWND, std::string>> Buttons(const MainForm& form) {
+    std::vector<std::pair<HWND, std::string>> buttons;
+    for (int figure = 0; figure < expected::Figures; ++figure) {
+        buttons.emplace_back(form.FigureButton(figure), "figure " + std::to_string(figure));
+    }
+    for (int publication = 0; publication < expected::Publications; ++publication) {
+        buttons.emplace_back(form.PublicationBox(publication),
+                             "periodical " + std::to_string(publication));
+    }
+    return buttons;
 }
 
 void Key(MainForm& form, WPARAM key) {
@@ -117,13 +131,6 @@ int CaptionWidth(HWND button) {
 // captions to what it reckons just fits.
 void EveryCaptionFitsAtEveryDpi() {
     MainForm form(GetModuleHandleW(nullptr));
-    std::vector<HWND> buttons;
-    for (int figure = 0; figure < expected::Figures; ++figure) {
-        buttons.push_back(form.FigureButton(figure));
-    }
-    for (int publication = 0; publication < expected::Publications; ++publication) {
-        buttons.push_back(form.PublicationBox(publication));
-    }
     for (const wchar_t* face : {L"", L"DejaVu Serif"}) {
         for (const int dpi : {96, 120, 144, 192}) {
             form.LayOut(dpi);
@@ -132,7 +139,7 @@ void EveryCaptionFitsAtEveryDpi() {
             std::vector<HFONT> fitted;
             HDC measure = CreateCompatibleDC(nullptr);
             int spare = 1000;
-            for (HWND button : buttons) {
+            for (const auto& [button, name] : Buttons(form)) {
                 if (*face != L'\0') {
                     fitted.push_back(window::win32::FittingFont(measure, button, wide, dpi));
                     SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(fitted.back()), 0);
@@ -141,10 +148,9 @@ void EveryCaptionFitsAtEveryDpi() {
                 GetClientRect(button, &room);
                 const int needed = MarkWidthAt(dpi) + MulDiv(4, dpi, 96) + CaptionWidth(button);
                 spare = std::min(spare, static_cast<int>(room.right) - needed);
-                Require(needed <= room.right,
-                        "caption of control " + std::to_string(GetDlgCtrlID(button)) + " at " +
-                            std::to_string(dpi) + " dpi needs " + std::to_string(needed) + " of " +
-                            std::to_string(room.right) + " pixels");
+                Require(needed <= room.right, "caption of " + name + " at " + std::to_string(dpi) +
+                                                  " dpi needs " + std::to_string(needed) + " of " +
+                                                  std::to_string(room.right) + " pixels");
             }
             std::printf("captions at %d dpi%s: %d pixels to spare at least\n", dpi,
                         *face != L'\0' ? " in DejaVu Serif" : "", spare);
@@ -383,14 +389,8 @@ void HighContrastTakesTheSystemsColours() {
         least = std::min(least, RequireCaption(form, shot, heading, black_theme[0],
                                                "heading " + std::to_string(element)));
     }
-    for (int figure = 0; figure < expected::Figures; ++figure) {
-        least = std::min(least, RequireCaption(form, shot, form.FigureButton(figure),
-                                               black_theme[0], "figure " + std::to_string(figure)));
-    }
-    for (int publication = 0; publication < expected::Publications; ++publication) {
-        least = std::min(
-            least, RequireCaption(form, shot, form.PublicationBox(publication), black_theme[0],
-                                  "periodical " + std::to_string(publication)));
+    for (const auto& [button, name] : Buttons(form)) {
+        least = std::min(least, RequireCaption(form, shot, button, black_theme[0], name));
     }
     std::printf("High Contrast: least caption contrast %.1f:1\n", least);
 
