@@ -62,11 +62,12 @@ void RequirePlace(const MainForm& form, HWND control, const RECT& want, const st
 std::vector<std::pair<HWND, std::string>> Buttons(const MainForm& form) {
     std::vector<std::pair<HWND, std::string>> buttons;
     for (int figure = 0; figure < expected::Figures; ++figure) {
-        buttons.emplace_back(form.FigureButton(figure), "figure " + std::to_string(figure));
+        buttons.emplace_back(form.FigureButton(figure),
+                             std::string("figure ") + std::to_string(figure));
     }
     for (int publication = 0; publication < expected::Publications; ++publication) {
         buttons.emplace_back(form.PublicationBox(publication),
-                             "periodical " + std::to_string(publication));
+                             std::string("periodical ") + std::to_string(publication));
     }
     return buttons;
 }
