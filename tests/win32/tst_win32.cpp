@@ -27,6 +27,7 @@
 #include "window/layout.h"
 #include "window/win32/caption_fit.h"
 #include "window/win32/control_ids.h"
+#include "window/win32/dpi.h"
 
 using window::win32::MainForm;
 namespace layout = window::layout;
@@ -106,10 +107,7 @@ void PlacedAtEveryDpi() {
 // The mark's width at `dpi`, scaled from the system's as Windows scales it for a monitor of
 // another dpi.
 int MarkWidthAt(int dpi) {
-    HDC screen = GetDC(nullptr);
-    const int system_dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    return MulDiv(GetSystemMetrics(SM_CXMENUCHECK), dpi, system_dpi);
+    return MulDiv(GetSystemMetrics(SM_CXMENUCHECK), dpi, window::win32::SystemDpi());
 }
 
 // The caption's width in the font the control was given.
