@@ -7,10 +7,13 @@ theme, the larger ones the same picture with every pixel enlarged.
 Run from the repository root: tools/draw_icon.py
 With --ico PATH it writes only the Windows icon file: 16 and 32 pixels in 256 colours, 48 in
 true colour, 256 as PNG. With --data-uri PATH it writes only the 32-pixel PNG as a data: address,
-the web page's icon.
+the web page's icon. With --web-icons DIR LIST it writes only the installed web app's icons into
+DIR, 192 and 512 pixels and a maskable 512 (the picture inside the safe circle on a filled
+square), and LIST, their entries for the app's manifest as JSON.
 """
 import argparse
 import base64
+import json
 import math
 import pathlib
 import struct
@@ -100,9 +103,22 @@ def scaled(grid, size):
     return [[grid[y * SIZE // size][x * SIZE // size] for x in range(size)] for y in range(size)]
 
 
-def png_bytes(grid, size):
+def on_square(grid, size, key):
+    """The picture at `size` pixels, drawn at nine sixteenths of it in the middle of a square of
+    the colour `key`, so that its corners too lie in the circle of four fifths that a launcher
+    keeps whatever shape it cuts."""
+    picture = size * 9 // 16
+    margin = (size - picture) // 2
+    inner = scaled(grid, picture)
+    return [[inner[y - margin][x - margin]
+             if margin <= x < margin + picture and margin <= y < margin + picture
+             and inner[y - margin][x - margin] != " " else key
+             for x in range(size)] for y in range(size)]
+
+
+def png_bytes(grid, size, picture=None):
     rows = b""
-    for row in scaled(grid, size):
+    for row in picture or scaled(grid, size):
         rows += b"\0" + b"".join(rgba(key) for key in row)
 
     def chunk(kind, data):
@@ -146,6 +162,17 @@ def bmp_bytes(grid, size, paletted):
     return header + colours + pixels + mask
 
 
+def write_web_icons(grid, folder, listing):
+    icons = [("icon-192.png", 192, None, "any"), ("icon-512.png", 512, None, "any"),
+             ("icon-maskable-512.png", 512, on_square(grid, 512, "s"), "maskable")]
+    entries = []
+    for name, size, picture, purpose in icons:
+        (folder / name).write_bytes(png_bytes(grid, size, picture))
+        entries.append({"src": name, "sizes": f"{size}x{size}", "type": "image/png",
+                        "purpose": purpose})
+    listing.write_text(json.dumps(entries))
+
+
 def write_ico(grid, path):
     images = [(16, bmp_bytes(grid, 16, True), 256), (32, bmp_bytes(grid, 32, True), 256),
               (48, bmp_bytes(grid, 48, False), 0), (256, png_bytes(grid, 256), 0)]
@@ -164,8 +191,13 @@ if __name__ == "__main__":
     parser = argparse.ArgumentParser()
     parser.add_argument("--ico", type=pathlib.Path, help="write only the Windows icon here")
     parser.add_argument("--data-uri", type=pathlib.Path, help="write only the page's icon here")
+    parser.add_argument("--web-icons", type=pathlib.Path, nargs=2, metavar=("DIR", "LIST"),
+                        help="write only the web app's icons into DIR and their list to LIST")
     arguments = parser.parse_args()
     picture = draw()
+    if arguments.web_icons:
+        write_web_icons(picture, *arguments.web_icons)
+        raise SystemExit(0)
     if arguments.data_uri:
         encoded = base64.b64encode(png_bytes(picture, SIZE)).decode("ascii")
         arguments.data_uri.write_text("data:image/png;base64," + encoded)

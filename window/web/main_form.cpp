@@ -49,7 +49,8 @@ MainForm::MainForm(val root)
       listener_(val::take_ownership(FormListener(this))),
       output_(ById(root_, OutputId)),
       announcer_(ById(root_, AnnouncerId)),
-      alert_(ById(root_, AlertId)) {
+      alert_(ById(root_, AlertId)),
+      touch_layout_(val::global("window").call<val>("matchMedia", TouchLayoutQuery())) {
     for (std::size_t figure = 0; figure < layout::OptionTop.size(); ++figure) {
         figures_.push_back(ById(root_, FigureId(figure)));
     }
@@ -68,12 +69,14 @@ MainForm::MainForm(val root)
     for (const char* type : ListenedEvents) {
         root_.call<void>("addEventListener", val(type), listener_);
     }
+    touch_layout_.call<void>("addEventListener", val("change"), listener_);
 }
 
 MainForm::~MainForm() {
     for (const char* type : ListenedEvents) {
         root_.call<void>("removeEventListener", val(type), listener_);
     }
+    touch_layout_.call<void>("removeEventListener", val("change"), listener_);
     if (speak_timer_ != 0) emscripten_clear_timeout(speak_timer_);
 }
 
@@ -95,6 +98,10 @@ void MainForm::ReplayEarlyClicks() {
 void MainForm::Handle(const val& event) {
     // Nothing may go back into the page as a script error.
     try {
+        if (event["target"].strictlyEquals(touch_layout_)) {
+            FitCaptions();
+            return;
+        }
         const std::string type = event["type"].as<std::string>();
         if (type == "change") OnChange(event["target"]);
         if (type == "keydown") OnKeyDown(event);
@@ -173,12 +180,15 @@ void MainForm::MoveFigureTabStop() {
 
 // A caption too wide for its control gets a smaller font in proportion, measured once: every
 // width is read before any is changed, so the page is laid out once. The fraction is of the
-// control's font, so it holds at any zoom and on any screen width.
+// control's font, so it holds at any zoom and on any screen width. The touch layout wraps
+// captions instead, so there they keep the window's font; a change of layout measures again.
 void MainForm::FitCaptions() {
     std::vector<val> captions;
     for (const auto* group : {&figures_, &publications_}) {
         for (const val& input : *group) captions.push_back(input["nextElementSibling"]);
     }
+    for (const val& caption : captions) caption["style"].call<void>("removeProperty", val("--fit"));
+    if (touch_layout_["matches"].as<bool>()) return;
     std::vector<double> scales;
     for (const val& caption : captions) {
         const double room = caption["parentElement"]["clientWidth"].as<double>() -
@@ -190,9 +200,9 @@ void MainForm::FitCaptions() {
     }
     for (std::size_t element = 0; element < captions.size(); ++element) {
         if (scales[element] >= 1.0) continue;
-        char size[32];
-        std::snprintf(size, sizeof(size), "%.3fem", scales[element]);
-        captions[element]["style"].set("fontSize", std::string(size));
+        char fraction[32];
+        std::snprintf(fraction, sizeof(fraction), "%.3f", scales[element]);
+        captions[element]["style"].call<void>("setProperty", val("--fit"), std::string(fraction));
     }
 }
 

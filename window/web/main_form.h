@@ -62,6 +62,7 @@ private:
     emscripten::val output_;
     emscripten::val announcer_;
     emscripten::val alert_;
+    emscripten::val touch_layout_;  // the page's MediaQueryList for its touch layout
     std::unique_ptr<WebSelectionView> view_;
     std::unique_ptr<selection::Selection> selection_;
     ReportAnnouncement announcement_;

@@ -1,26 +1,80 @@
 // SPDX-FileCopyrightText: 2026 The Vazrazhdane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Writes the page that the program's script is built into, when the page is built:
+// Writes, while the page is built, the page that the program's script is built into:
 //   make_page ICON_URI_FILE PAGE_FILE
-// The icon file holds the icon as a data: address; the script's place is left for emcc.
+// the icon file holding the icon as a data: address, the script's place left for emcc;
+// and the folder a school hosts, from the built page:
+//   make_page --site BUILT_PAGE VERSION ICON_LIST FOLDER
+// ICON_LIST being the icons' manifest entries that the icon drawing wrote beside them.
 
 #include <cstdio>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <string_view>
 
 #include "window/web/page_markup.h"
+#include "window/web/site.h"
+
+namespace {
+
+std::string Read(const char* path, bool& ok) {
+    std::ifstream file(path, std::ios::binary);
+    std::stringstream text;
+    text << file.rdbuf();
+    ok = ok && file.good();
+    return text.str();
+}
+
+void Write(const std::string& path, const std::string& text, bool& ok) {
+    std::ofstream file(path, std::ios::binary);
+    file << text;
+    ok = ok && file.good();
+}
+
+// The files the service worker keeps: the folder itself, what is written here, and the icons
+// by the "src" of their entries.
+std::string KeptFiles(std::string_view icons) {
+    using window::web::ManifestFile;
+    std::string files = "[\"./\",\"index.html\",\"" + std::string(ManifestFile) + "\"";
+    constexpr std::string_view Source = "\"src\": \"";
+    for (std::size_t at = icons.find(Source); at != std::string_view::npos;
+         at = icons.find(Source, at)) {
+        at += Source.size();
+        const std::size_t end = icons.find('"', at);
+        files += ",\"" + std::string(icons.substr(at, end - at)) + "\"";
+    }
+    return files + "]";
+}
+
+int WriteSite(const char* built_page, const char* version, const char* icon_list,
+              const std::string& folder) {
+    using namespace window::web;
+    bool ok = true;
+    const std::string page = Read(built_page, ok);
+    const std::string icons = Read(icon_list, ok);
+    Write(folder + "/index.html", HostedPage(page), ok);
+    Write(folder + "/" + std::string(ManifestFile), Manifest(icons), ok);
+    Write(folder + "/" + std::string(ServiceWorkerFile),
+          ServiceWorker(CacheName(version, page), KeptFiles(icons)), ok);
+    return ok ? 0 : 1;
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
+    if (argc == 6 && std::string_view(argv[1]) == "--site") {
+        return WriteSite(argv[2], argv[3], argv[4], argv[5]);
+    }
     if (argc != 3) {
-        std::fprintf(stderr, "usage: make_page ICON_URI_FILE PAGE_FILE\n");
+        std::fprintf(stderr,
+                     "usage: make_page ICON_URI_FILE PAGE_FILE\n"
+                     "       make_page --site BUILT_PAGE VERSION ICON_LIST FOLDER\n");
         return 2;
     }
-    std::ifstream icon_file(argv[1]);
-    std::stringstream icon;
-    icon << icon_file.rdbuf();
-    std::ofstream page(argv[2], std::ios::binary);
-    page << window::web::PageMarkup(icon.str(), "{{{ SCRIPT }}}");
-    return icon_file && page ? 0 : 1;
+    bool ok = true;
+    const std::string icon = Read(argv[1], ok);
+    Write(argv[2], window::web::PageMarkup(icon, "{{{ SCRIPT }}}"), ok);
+    return ok ? 0 : 1;
 }

@@ -47,13 +47,66 @@ std::string Css(const appearance::Rgb& colour) {
            std::to_string(colour.blue) + ")";
 }
 
+// Where a piece sits in the touch layout's grid: its rows in one column, and its rows and
+// column where the two groups stand side by side.
+struct Cell {
+    int row;
+    int row_beside;
+    std::string_view column_beside;
+    int span = 1;
+};
+
+// One column: the title, the figures' heading, the figures, the periodicals' heading, the
+// periodicals. Two: the title across both, then each group under its heading.
+constexpr int FirstFigureRow = 3;
+constexpr int PublicationsHeadingRow = FirstFigureRow + catalogue::FigureCount;
+constexpr Cell TitleCell{1, 1, "1/-1"};
+constexpr Cell FiguresHeadingCell{2, 2, "1"};
+constexpr Cell FiguresCell{FirstFigureRow, FirstFigureRow, "1", catalogue::FigureCount};
+constexpr Cell PublicationsHeadingCell{PublicationsHeadingRow, 2, "2"};
+constexpr Cell PublicationsCell{PublicationsHeadingRow + 1, FirstFigureRow, "2",
+                                catalogue::PublicationCount};
+// The output area under both groups, across the page.
+constexpr Cell OutputCell{PublicationsCell.row + PublicationsCell.span,
+                          PublicationsCell.row_beside + PublicationsCell.span, "1/-1"};
+
+Cell Row(const Cell& group, int row) {
+    return {group.row + row, group.row_beside + row, group.column_beside};
+}
+
 // A place as the custom properties the style turns into a scaled box; `left` and `top` are
 // the container's own place, in twips.
-std::string Placed(const Place& place, int left = 0, int top = 0) {
-    return " style=\"--l:" + std::to_string(Pixels(left + place.left)) +
+std::string Box(const Place& place, int left = 0, int top = 0) {
+    return "--l:" + std::to_string(Pixels(left + place.left)) +
            ";--t:" + std::to_string(Pixels(top + place.top)) +
            ";--w:" + std::to_string(Pixels(place.width)) +
-           ";--h:" + std::to_string(Pixels(place.height)) + "\"";
+           ";--h:" + std::to_string(Pixels(place.height));
+}
+
+// A place, and a cell as the custom properties of the touch layout.
+std::string Placed(const Place& place, const Cell& cell, int left = 0, int top = 0) {
+    return " style=\"" + Box(place, left, top) + ";--row:" + std::to_string(cell.row) +
+           ";--row2:" + std::to_string(cell.row_beside) +
+           ";--col2:" + std::string(cell.column_beside) + ";--span:" + std::to_string(cell.span) +
+           "\"";
+}
+
+// Each periodical's row from the top of its group.
+std::vector<std::size_t> PublicationsTopDown() {
+    std::vector<std::size_t> order(layout::CheckTop.size());
+    for (std::size_t publication = 0; publication < order.size(); ++publication) {
+        order[publication] = publication;
+    }
+    std::sort(order.begin(), order.end(), [](std::size_t a, std::size_t b) {
+        return layout::CheckTop[a] < layout::CheckTop[b];
+    });
+    return order;
+}
+
+template <typename Order, typename Element>
+int RowOf(const Order& top_down, Element element) {
+    return static_cast<int>(std::find(top_down.begin(), top_down.end(), element) -
+                            top_down.begin());
 }
 
 std::string LabelId(const std::string& input_id) {
@@ -84,28 +137,23 @@ std::string FigureGroup() {
     }
     return "<div class=\"group\" role=\"radiogroup\" aria-label=\"" +
            Escaped(texts::FiguresGroupName) + "\" aria-owns=\"" + Owns(rows) + "\"" +
-           Placed(layout::FigureFrame) + "></div>";
+           Placed(layout::FigureFrame, FiguresCell) + "></div>";
 }
 
 std::string PublicationGroup() {
-    std::vector<std::size_t> order(layout::CheckTop.size());
-    for (std::size_t publication = 0; publication < order.size(); ++publication) {
-        order[publication] = publication;
-    }
-    std::sort(order.begin(), order.end(), [](std::size_t a, std::size_t b) {
-        return layout::CheckTop[a] < layout::CheckTop[b];
-    });
+    const std::vector<std::size_t> order = PublicationsTopDown();
     std::vector<std::string> rows;
     for (const std::size_t publication : order) rows.push_back(PublicationId(publication));
     const int top = layout::CheckTop[order.front()];
     const int bottom = layout::CheckTop[order.back()] + layout::CheckHeight;
     return "<div class=\"group\" role=\"group\" aria-label=\"" +
            Escaped(texts::PublicationsGroupName) + "\" aria-owns=\"" + Owns(rows) + "\"" +
-           Placed({layout::CheckLeft, top, layout::CheckWidth, bottom - top}) + "></div>";
+           Placed({layout::CheckLeft, top, layout::CheckWidth, bottom - top}, PublicationsCell) +
+           "></div>";
 }
 
-std::string Heading(std::size_t element, std::string_view tag) {
-    return "<" + std::string(tag) + Placed(layout::Heading[element]) + ">" +
+std::string Heading(std::size_t element, std::string_view tag, const Cell& cell) {
+    return "<" + std::string(tag) + Placed(layout::Heading[element], cell) + ">" +
            Escaped(texts::Heading[element]) + "</" + std::string(tag) + ">";
 }
 
@@ -117,8 +165,11 @@ std::string Style() {
     const int width = Pixels(layout::ClientWidth);
     // 12 points at 96 dpi.
     const int font_pixels = appearance::FontPoints * 96 / 72;
+    const std::string figure = "." + std::string(FigureName);
+    const std::string publication = "." + std::string(PublicationName);
     return "html{color-scheme:light dark;background:Canvas}"
            "body{margin:0;container-type:inline-size}"
+           // The desktop window: every piece at its place, scaled as one.
            "#window{--px:min(1px,100cqw/" +
            std::to_string(width) +
            ");position:relative;"
@@ -131,23 +182,16 @@ std::string Style() {
            "\",serif}"
            "#window>*{position:absolute;box-sizing:border-box;margin:0;"
            "left:calc(var(--l)*" +
-           px + ");top:calc(var(--t)*" + px +
-           ");"
-           "width:calc(var(--w)*" +
-           px + ");height:calc(var(--h)*" + px +
+           px + ");top:calc(var(--t)*" + px + ");width:calc(var(--w)*" + px +
+           ");height:calc(var(--h)*" + px +
            ")}"
            "h1,h2{font:inherit;text-align:center;background:" +
-           Css(appearance::HeadingColour) +
-           "}"
-           ".frame{border:" +
-           scaled(2) +
+           Css(appearance::HeadingColour) + "}.frame{border:" + scaled(2) +
            " groove}"
            "label{display:flex;align-items:center;white-space:nowrap;overflow:hidden}"
-           "." +
-           std::string(FigureName) + "{background:" + Css(appearance::OptionColour) +
-           "}"
-           "." +
-           std::string(PublicationName) + "{background:" + Css(appearance::CheckColour) +
+           "label span{font-size:calc(var(--fit,1)*1em)}" +
+           figure + "{background:" + Css(appearance::OptionColour) + "}" + publication +
+           "{background:" + Css(appearance::CheckColour) +
            "}"
            "input{flex:none;margin:0 " +
            scaled(4) + " 0 " + scaled(3) + ";width:" + scaled(13) + ";height:" + scaled(13) +
@@ -171,7 +215,30 @@ std::string Style() {
            "background:Canvas;color:CanvasText;border:" +
            scaled(2) +
            " solid;"
-           "color-scheme:light dark}";
+           "color-scheme:light dark}"
+           // The touch layout: rows of a finger's height in a grid, captions at the window's
+           // font size and wrapped rather than cut, the output area under the groups but held
+           // at the bottom of the screen while they reach below it, so that each report shows
+           // wherever the tap was made.
+           "@media " +
+           TouchLayoutQuery() +
+           "{#window{--px:1px;--panel:clamp(3.5em,30vh,7.5em);display:grid;"
+           "grid-template-columns:minmax(0,1fr);align-content:start;row-gap:2px;width:auto;height:"
+           "auto;"
+           "min-height:100vh;box-sizing:border-box;overflow:visible;padding:8px 8px 0}"
+           "#window>*{position:relative;left:auto;top:auto;width:auto;height:auto;"
+           "grid-column:1;grid-row:var(--row)/span var(--span)}"
+           "h1,h2{padding:10px 8px}#window>h2{margin:12px 0 8px}"
+           "#window>.frame{margin:-6px 0}#window>" +
+           figure + "{margin:0 8px}label{min-height:" + std::to_string(TouchRowPixels) +
+           "px;white-space:normal;line-height:1.25}label span{font-size:inherit;padding:4px 0}"
+           "input{width:20px;height:20px;margin:0 12px 0 10px}"
+           "#window>#output,#window>#alert{position:sticky;top:auto;bottom:0;margin:12px 0 0;"
+           "height:var(--panel);z-index:1}"
+           "@media (min-width:" +
+           std::to_string(TwoColumnsPixels) +
+           "px){#window{grid-template-columns:minmax(0,2fr) minmax(0,3fr);column-gap:16px}"
+           "#window>*{grid-row:var(--row2)/span var(--span);grid-column:var(--col2)}}}";
 }
 
 }  // namespace
@@ -184,38 +251,48 @@ std::string PublicationId(std::size_t publication) {
     return std::string(PublicationName) + "-" + std::to_string(publication);
 }
 
+std::string TouchLayoutQuery() {
+    return "(pointer:coarse),(width<" + std::to_string(Pixels(layout::ClientWidth)) + "px)";
+}
+
 std::string WindowMarkup() {
     // The controls that take the focus, and the frame, by tab index: the document's order.
     std::map<int, std::string> by_tab_index;
     by_tab_index[layout::OutputTabIndex] =
         "<textarea id=\"" + std::string(OutputId) + "\" aria-label=\"" +
         Escaped(texts::OutputName) + "\" readonly autofocus spellcheck=\"false\"" +
-        Placed(layout::Output) + ">" + Escaped(AssignmentText) + "</textarea>";
-    by_tab_index[layout::FrameTabIndex] =
-        "<div class=\"frame\" aria-hidden=\"true\"" + Placed(layout::FigureFrame) + "></div>";
+        Placed(layout::Output, OutputCell) + ">" + Escaped(AssignmentText) + "</textarea>";
+    by_tab_index[layout::FrameTabIndex] = "<div class=\"frame\" aria-hidden=\"true\"" +
+                                          Placed(layout::FigureFrame, FiguresCell) + "></div>";
     const auto first_figure = static_cast<std::size_t>(layout::FirstFigureInTabOrder());
+    constexpr auto figure_rows = layout::FiguresTopDown();
     for (std::size_t figure = 0; figure < layout::OptionTop.size(); ++figure) {
-        by_tab_index[layout::OptionTabIndex[figure]] = Control(
-            "radio", FigureName, figure, FigureId(figure),
-            catalogue::FigureCaption(static_cast<int>(figure)),
-            Placed(layout::OptionPlace(figure), layout::FigureFrame.left, layout::FigureFrame.top),
-            figure == first_figure);
+        const Cell cell = Row(FiguresCell, RowOf(figure_rows, static_cast<int>(figure)));
+        by_tab_index[layout::OptionTabIndex[figure]] =
+            Control("radio", FigureName, figure, FigureId(figure),
+                    catalogue::FigureCaption(static_cast<int>(figure)),
+                    Placed(layout::OptionPlace(figure), cell, layout::FigureFrame.left,
+                           layout::FigureFrame.top),
+                    figure == first_figure);
     }
+    const std::vector<std::size_t> publication_rows = PublicationsTopDown();
     for (std::size_t publication = 0; publication < layout::CheckTop.size(); ++publication) {
+        const Cell cell = Row(PublicationsCell, RowOf(publication_rows, publication));
         by_tab_index[layout::CheckTabIndex[publication]] =
             Control("checkbox", PublicationName, publication, PublicationId(publication),
                     catalogue::PublicationCaption(static_cast<int>(publication)),
-                    Placed(layout::CheckPlace(publication)), true);
+                    Placed(layout::CheckPlace(publication), cell), true);
     }
 
     std::string markup = "<main id=\"" + std::string(WindowId) + "\">";
-    markup += Heading(layout::TitleHeading, "h1");
+    markup += Heading(layout::TitleHeading, "h1", TitleCell);
     for (const auto& [tab_index, element] : by_tab_index) markup += element;
-    markup += Heading(layout::FiguresHeading, "h2") + FigureGroup();
-    markup += Heading(layout::PublicationsHeading, "h2") + PublicationGroup();
+    markup += Heading(layout::FiguresHeading, "h2", FiguresHeadingCell) + FigureGroup();
+    markup +=
+        Heading(layout::PublicationsHeading, "h2", PublicationsHeadingCell) + PublicationGroup();
     markup += "<div id=\"" + std::string(AnnouncerId) + "\" aria-live=\"polite\"></div>";
     markup += "<div id=\"" + std::string(AlertId) + "\" role=\"alert\" hidden" +
-              Placed(layout::Output) + "></div>";
+              Placed(layout::Output, OutputCell) + "></div>";
     return markup + "</main>";
 }
 
