@@ -393,9 +393,9 @@ const cases = {
         }
     },
 
-    async 'the page is one file of at most 160 KiB'() {
+    async 'the page is one file of at most 100 KiB'() {
         const size = statSync(pagePath).size;
-        expect(size <= 160 * 1024, `${size} bytes`);
+        expect(size <= 100 * 1024, `${size} bytes`);
     },
 };
 

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Vazrazhdane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include <emscripten/console.h>
 #include <emscripten/val.h>
 
-#include <cstdio>
 #include <exception>
 #include <string>
 
@@ -19,6 +19,6 @@ int main() {
                                  .call<val>("getElementById", std::string(window::web::WindowId)));
         MainForm::ReplayEarlyClicks();
     } catch (const std::exception& failure) {
-        std::fprintf(stderr, "%s\n", failure.what());
+        emscripten_console_error(failure.what());
     }
 }

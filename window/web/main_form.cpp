@@ -7,7 +7,7 @@
 #include <emscripten/eventloop.h>
 
 #include <algorithm>
-#include <cstdio>
+#include <charconv>
 #include <exception>
 
 #include "catalogue/run_time_error.h"
@@ -115,7 +115,9 @@ void MainForm::Handle(const val& event) {
 void MainForm::OnChange(const val& input) {
     if (failed_) return;
     const std::string name = input["name"].as<std::string>();
-    const auto index = static_cast<std::int16_t>(std::stoi(input["value"].as<std::string>()));
+    const std::string value = input["value"].as<std::string>();
+    std::int16_t index = -1;
+    std::from_chars(value.data(), value.data() + value.size(), index);
     if (name == FigureName) {
         // A radio button says "changed" only when it becomes selected.
         Dispatch([this, index] { view_->FigureClicked(index); });
@@ -200,9 +202,10 @@ void MainForm::FitCaptions() {
     }
     for (std::size_t element = 0; element < captions.size(); ++element) {
         if (scales[element] >= 1.0) continue;
-        char fraction[32];
-        std::snprintf(fraction, sizeof(fraction), "%.3f", scales[element]);
-        captions[element]["style"].call<void>("setProperty", val("--fit"), std::string(fraction));
+        // In thousandths, written without printf, which would double the program's size.
+        const auto thousandths = static_cast<int>(scales[element] * 1000.0);
+        const std::string digits = std::to_string(1000 + thousandths).substr(1);
+        captions[element]["style"].call<void>("setProperty", val("--fit"), "0." + digits);
     }
 }
 
