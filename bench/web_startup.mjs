@@ -3,7 +3,9 @@
 // Start-up benchmark of the web page against a floor page, side by side in one headless
 // Chromium, each load in a fresh browser context, alternating:
 //   program: navigation start to the first frame in which the whole window is there (19
-//            controls and the assignment text), and where the time went before it;
+//            controls and the assignment text), and where the time went before it; and to
+//            the frame after the program has started, its last image of start-up (its
+//            captions fitted);
 //   floor:   the page's own head and its one heading, no script: its first contentful paint.
 // Also the JS heap and the renderer's resident memory of each. Prints medians and ratios.
 //   node bench/web_startup.mjs [PAGE] [RUNS]   (defaults: build/web/vazrazhdane.html, 20)
@@ -40,7 +42,10 @@ function watch() {
     }).observe(document, { childList: true, subtree: true, characterData: true });
     globalThis.Module = {
         preRun: [() => (marks.wasm_ready = now())],
-        postRun: [() => (marks.program_started = now())],
+        postRun: [() => {
+            marks.program_started = now();
+            requestAnimationFrame(() => (marks.last_frame = now()));
+        }],
     };
 }
 
@@ -64,7 +69,7 @@ async function load(path, program) {
     const tab = await context.newPage();
     await tab.evaluateOnNewDocument(watch);
     await tab.goto(fileUrl(path), { waitUntil: 'load' });
-    if (program) await tab.waitForFunction(() => startupMarks.whole_frame && startupMarks.program_started);
+    if (program) await tab.waitForFunction(() => startupMarks.whole_frame && startupMarks.last_frame);
     await tab.waitForFunction(() => performance.getEntriesByName('first-contentful-paint').length > 0);
     await new Promise((resolve) => setTimeout(resolve, 100));
     const timing = await tab.evaluate(() => {
@@ -83,7 +88,8 @@ async function load(path, program) {
     const renderer = added.reduce((sum, pid) => sum + residentMiB(pid), 0);
     await context.close();
     const shown = program ? Math.max(timing.whole_frame, timing.first_contentful_paint) : timing.first_contentful_paint;
-    return { ...timing, shown, js_heap: (metrics.JSHeapUsedSize ?? 0) / 1048576, renderer };
+    const complete = program ? Math.max(shown, timing.last_frame) : shown;
+    return { ...timing, shown, complete, js_heap: (metrics.JSHeapUsedSize ?? 0) / 1048576, renderer };
 }
 
 const samples = { program: [], floor: [] };
@@ -106,7 +112,9 @@ console.log(`program: document parsed ${ms(med('program', 'parsed'))}, first con
 console.log(`program: WebAssembly compiled and started ${ms(med('program', 'wasm_ready'))}, ` +
     `program running (clicks answered) ${ms(med('program', 'program_started'))}`);
 console.log(`floor:   document parsed ${ms(med('floor', 'parsed'))}, first contentful paint ${ms(med('floor', 'shown'))}`);
-console.log(`ratio (whole window / floor's first paint): ${(med('program', 'shown') / med('floor', 'shown')).toFixed(2)}`);
+console.log(`program: last image of start-up ${ms(med('program', 'complete'))}`);
+console.log(`ratio (whole window / floor's first paint): ${(med('program', 'shown') / med('floor', 'shown')).toFixed(2)}, ` +
+    `last image: ${(med('program', 'complete') / med('floor', 'shown')).toFixed(2)}`);
 for (const [key, name] of [['js_heap', 'JS heap'], ['renderer', 'renderer resident']]) {
     console.log(`${name}: program ${med('program', key).toFixed(1)} MiB, floor ${med('floor', key).toFixed(1)} MiB, ` +
         `ratio ${(med('program', key) / med('floor', key)).toFixed(2)}`);
