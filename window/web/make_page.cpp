@@ -34,16 +34,16 @@ void Write(const std::string& path, const std::string& text, bool& ok) {
 }
 
 // The files the service worker keeps: the folder itself, what is written here, and the icons
-// by the "src" of their entries.
+// by the "src" of their entries, however the list spaces its JSON.
 std::string KeptFiles(std::string_view icons) {
     using window::web::ManifestFile;
     std::string files = "[\"./\",\"index.html\",\"" + std::string(ManifestFile) + "\"";
-    constexpr std::string_view Source = "\"src\": \"";
+    constexpr std::string_view Source = "\"src\"";
     for (std::size_t at = icons.find(Source); at != std::string_view::npos;
          at = icons.find(Source, at)) {
-        at += Source.size();
-        const std::size_t end = icons.find('"', at);
-        files += ",\"" + std::string(icons.substr(at, end - at)) + "\"";
+        const std::size_t start = icons.find('"', icons.find(':', at + Source.size())) + 1;
+        at = icons.find('"', start);
+        files += ",\"" + std::string(icons.substr(start, at - start)) + "\"";
     }
     return files + "]";
 }
