@@ -181,7 +181,13 @@ void MainForm::BuildPublications() {
 }
 
 void MainForm::BuildOutput() {
+    // Qt's text control first lays out an empty document of its own in the application's font,
+    // loading that whole font only for it; in the window's font, already loaded, it costs
+    // nothing. Menus and message boxes keep the desktop's font.
+    const QFont desktop_font = QApplication::font();
+    QApplication::setFont(font());
     output_ = Placed(new OutputArea(this), layout::Output);
+    QApplication::setFont(desktop_font);
     output_->setObjectName(QStringLiteral("Text1_0"));
     output_->setAccessibleName(Text(texts::OutputName));
 }
