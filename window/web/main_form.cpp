@@ -49,8 +49,7 @@ MainForm::MainForm(val root)
       listener_(val::take_ownership(FormListener(this))),
       output_(ById(root_, OutputId)),
       announcer_(ById(root_, AnnouncerId)),
-      alert_(ById(root_, AlertId)),
-      touch_layout_(val::global("window").call<val>("matchMedia", TouchLayoutQuery())) {
+      alert_(ById(root_, AlertId)) {
     for (std::size_t figure = 0; figure < layout::OptionTop.size(); ++figure) {
         figures_.push_back(ById(root_, FigureId(figure)));
     }
@@ -65,18 +64,15 @@ MainForm::MainForm(val root)
     // written through the view, so that it reads back with its CR LF as the desktops' do.
     selection_->ResetSelection();
     view_->SetOutput(std::string(AssignmentText));
-    FitCaptions();
     for (const char* type : ListenedEvents) {
         root_.call<void>("addEventListener", val(type), listener_);
     }
-    touch_layout_.call<void>("addEventListener", val("change"), listener_);
 }
 
 MainForm::~MainForm() {
     for (const char* type : ListenedEvents) {
         root_.call<void>("removeEventListener", val(type), listener_);
     }
-    touch_layout_.call<void>("removeEventListener", val("change"), listener_);
     if (speak_timer_ != 0) emscripten_clear_timeout(speak_timer_);
 }
 
@@ -98,10 +94,6 @@ void MainForm::ReplayEarlyClicks() {
 void MainForm::Handle(const val& event) {
     // Nothing may go back into the page as a script error.
     try {
-        if (event["target"].strictlyEquals(touch_layout_)) {
-            FitCaptions();
-            return;
-        }
         const std::string type = event["type"].as<std::string>();
         if (type == "change") OnChange(event["target"]);
         if (type == "keydown") OnKeyDown(event);
@@ -177,35 +169,6 @@ void MainForm::MoveFigureTabStop() {
     const int stop = selected >= 0 ? selected : layout::FirstFigureInTabOrder();
     for (std::size_t figure = 0; figure < figures_.size(); ++figure) {
         figures_[figure].set("tabIndex", static_cast<int>(figure) == stop ? 0 : -1);
-    }
-}
-
-// A caption too wide for its control gets a smaller font in proportion, measured once: every
-// width is read before any is changed, so the page is laid out once. The fraction is of the
-// control's font, so it holds at any zoom and on any screen width. The touch layout wraps
-// captions instead, so there they keep the window's font; a change of layout measures again.
-void MainForm::FitCaptions() {
-    std::vector<val> captions;
-    for (const auto* group : {&figures_, &publications_}) {
-        for (const val& input : *group) captions.push_back(input["nextElementSibling"]);
-    }
-    for (const val& caption : captions) caption["style"].call<void>("removeProperty", val("--fit"));
-    if (touch_layout_["matches"].as<bool>()) return;
-    std::vector<double> scales;
-    for (const val& caption : captions) {
-        const double room = caption["parentElement"]["clientWidth"].as<double>() -
-                            caption["offsetLeft"].as<double>();
-        const double width = caption["offsetWidth"].as<double>();
-        // A little to spare for the rounding of glyphs at other sizes.
-        constexpr double Spare = 0.97;
-        scales.push_back(width > room && width > 0 ? room / width * Spare : 1.0);
-    }
-    for (std::size_t element = 0; element < captions.size(); ++element) {
-        if (scales[element] >= 1.0) continue;
-        // In thousandths, written without printf, which would double the program's size.
-        const auto thousandths = static_cast<int>(scales[element] * 1000.0);
-        const std::string digits = std::to_string(1000 + thousandths).substr(1);
-        captions[element]["style"].call<void>("setProperty", val("--fit"), "0." + digits);
     }
 }
 

@@ -22,7 +22,7 @@ namespace window::web {
 class MainForm {
 public:
     // Takes over the window that `root` holds (WindowMarkup's): clears both groups as the
-    // window's load does, fits the captions to their controls and listens to the user.
+    // window's load does and listens to the user.
     explicit MainForm(emscripten::val root);
     ~MainForm();
     MainForm(const MainForm&) = delete;
@@ -49,7 +49,6 @@ private:
     void OnChange(const emscripten::val& input);
     void OnKeyDown(const emscripten::val& event);
     void MoveFigureTabStop();
-    void FitCaptions();
 
     template <typename Handler>
     void Dispatch(Handler handler);
@@ -62,7 +61,6 @@ private:
     emscripten::val output_;
     emscripten::val announcer_;
     emscripten::val alert_;
-    emscripten::val touch_layout_;  // the page's MediaQueryList for its touch layout
     std::unique_ptr<WebSelectionView> view_;
     std::unique_ptr<selection::Selection> selection_;
     ReportAnnouncement announcement_;
