@@ -20,7 +20,7 @@ const problems = [];
 
 // A fresh browser context per case, watched for requests that leave the file and for script
 // errors and warnings.
-async function open({ width = 800, height = 600, scale = 1, touch = false, dark = false } = {}) {
+async function open({ width = 800, height = 600, scale = 1, touch = false, dark = false, before } = {}) {
     const context = await browser.createBrowserContext();
     const page = await context.newPage();
     page.on('request', (request) => {
@@ -32,6 +32,7 @@ async function open({ width = 800, height = 600, scale = 1, touch = false, dark 
     page.on('pageerror', (error) => problems.push(`script error: ${error.message}`));
     await page.setViewport({ width, height, deviceScaleFactor: scale, hasTouch: touch, isMobile: touch });
     if (dark) await page.emulateMediaFeatures([{ name: 'prefers-color-scheme', value: 'dark' }]);
+    if (before) await page.evaluateOnNewDocument(before);
     await page.goto(fileUrl(pagePath), { waitUntil: 'domcontentloaded' });
     return page;
 }
@@ -183,6 +184,21 @@ const cases = {
         await page.mouse.click(box.x + box.width / 2, box.y + box.height / 2);
         const shown = await expectConsistent(page, 'first click');
         expect(shown.checked.includes('"Гайда"'), 'the clicked periodical is not checked');
+    },
+
+    async 'the first frame is the window as it stays: the program starts without a change'() {
+        // What each control shows, at the page's first frame and once the program runs.
+        const looks = () => [...document.querySelectorAll('#window input, #window label span, #output')]
+            .map((element) => [element.checked, element.value, element.scrollTop,
+                getComputedStyle(element).fontSize, document.activeElement === element].join(' '));
+        const page = await open({
+            before: `addEventListener('DOMContentLoaded', () => requestAnimationFrame(() => {
+                globalThis.firstFrame = (${looks})(); }))`,
+        });
+        await running(page);
+        const [first, now] = await page.evaluate((code) => [globalThis.firstFrame, eval(code)()], `(${looks})`);
+        const changed = now.filter((look, index) => look !== first[index]);
+        expect(first.length === 39 && changed.length === 0, `changed after the first frame: ${changed.join('; ')}`);
     },
 
     async 'mouse clicks at the left edge, middle and right end of every control'() {
