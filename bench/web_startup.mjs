@@ -4,13 +4,13 @@
 // Chromium, each load in a fresh browser context, alternating:
 //   program: navigation start to the first frame in which the whole window is there (19
 //            controls and the assignment text), and where the time went before it; to the
-//            program running (clicks answered); and to its last image of start-up, the last
-//            frame that changed what is on the screen;
-//   floor:   the page's own head and its one heading, no script: its first contentful paint,
-//            and its last image as the program's.
-// Images are told apart in a second round of loads, with the page's frames cast to the
-// benchmark, so that encoding them does not slow the first round. Also the JS heap and the
-// renderer's resident memory of each. Prints medians and ratios.
+//            program running (clicks answered);
+//   floor:   the page's own head and its one heading, no script: its first contentful paint.
+// Then, for both, the first and the last frame of start-up that changed what is on the screen,
+// in a second round of loads with the page's frames cast to the benchmark (so that encoding
+// them does not slow the first round): finer than first contentful paint, which Chromium
+// gives in steps of a few ms. Also the JS heap and the renderer's resident memory of each.
+// Prints medians and ratios.
 //   node bench/web_startup.mjs [PAGE] [RUNS]   (defaults: build/web/vazrazhdane.html, 20)
 // Needs `tools/setup test` (Chromium and the web tests' npm packages).
 import { mkdtempSync, readFileSync, writeFileSync } from 'node:fs';
@@ -63,13 +63,12 @@ function residentMiB(pid) {
     }
 }
 
-// Milliseconds from navigation start to the last cast frame unlike the one before it.
-function lastChange(frames, origin) {
-    let last = 0;
-    frames.forEach((frame, index) => {
-        if (index > 0 && frame.data !== frames[index - 1].data) last = frame.time - origin;
-    });
-    return last;
+// Milliseconds from navigation start to the first and to the last cast frame unlike the one
+// before it. The first frame cast is the empty tab, whenever its time stamp.
+function changes(frames, origin) {
+    const times = frames.filter((frame, index) => index > 0 && frame.data !== frames[index - 1].data)
+        .map((frame) => frame.time - origin);
+    return { first: times[0], complete: times.at(-1) };
 }
 
 async function load(path, program, cast) {
@@ -95,7 +94,7 @@ async function load(path, program, cast) {
         await cdp.send('Page.stopScreencast');
         const origin = await tab.evaluate(() => performance.timeOrigin);
         await context.close();
-        return { complete: lastChange(frames, origin) };
+        return changes(frames, origin);
     }
     const timing = await tab.evaluate(() => {
         const navigation = performance.getEntriesByType('navigation')[0];
@@ -132,7 +131,7 @@ const median = (values) => {
     return sorted[Math.floor(sorted.length / 2)];
 };
 const med = (which, key) => median(samples[which].map((s) => s[key]));
-const last = (which) => median(images[which].map((s) => s.complete));
+const cast = (which, key) => median(images[which].map((s) => s[key]));
 const ms = (value) => `${value.toFixed(1)} ms`;
 console.log(`${runs} loads of each, medians, from navigation start`);
 console.log(`program: document parsed ${ms(med('program', 'parsed'))}, first contentful paint ` +
@@ -140,9 +139,12 @@ console.log(`program: document parsed ${ms(med('program', 'parsed'))}, first con
 console.log(`program: WebAssembly compiled and started ${ms(med('program', 'wasm_ready'))}, ` +
     `program running (clicks answered) ${ms(med('program', 'program_started'))}`);
 console.log(`floor:   document parsed ${ms(med('floor', 'parsed'))}, first contentful paint ${ms(med('floor', 'shown'))}`);
-console.log(`last image of start-up: program ${ms(last('program'))}, floor ${ms(last('floor'))}`);
-console.log(`ratio (whole window / floor's first paint): ${(med('program', 'shown') / med('floor', 'shown')).toFixed(2)}, ` +
-    `last image: ${(last('program') / last('floor')).toFixed(2)}`);
+console.log(`cast frames: first image ${ms(cast('program', 'first'))} against ${ms(cast('floor', 'first'))}, ` +
+    `last image ${ms(cast('program', 'complete'))} against ${ms(cast('floor', 'complete'))}`);
+const ratio = (program, floor) => (program / floor).toFixed(2);
+console.log(`ratios: whole window / floor's first paint ${ratio(med('program', 'shown'), med('floor', 'shown'))}; ` +
+    `cast first image ${ratio(cast('program', 'first'), cast('floor', 'first'))}, ` +
+    `last image ${ratio(cast('program', 'complete'), cast('floor', 'complete'))}`);
 for (const [key, name] of [['js_heap', 'JS heap'], ['renderer', 'renderer resident']]) {
     console.log(`${name}: program ${med('program', key).toFixed(1)} MiB, floor ${med('floor', key).toFixed(1)} MiB, ` +
         `ratio ${(med('program', key) / med('floor', key)).toFixed(2)}`);
