@@ -196,7 +196,8 @@ const cases = {
                 globalThis.firstFrame = (${looks})(); }))`,
         });
         await running(page);
-        const [first, now] = await page.evaluate((code) => [globalThis.firstFrame, eval(code)()], `(${looks})`);
+        const first = await page.evaluate(() => globalThis.firstFrame);
+        const now = await page.evaluate(looks);
         const changed = now.filter((look, index) => look !== first[index]);
         expect(first.length === 39 && changed.length === 0, `changed after the first frame: ${changed.join('; ')}`);
     },

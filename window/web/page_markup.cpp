@@ -164,6 +164,8 @@ constexpr int FontPixels = appearance::FontPoints * 96 / 72;
 constexpr int MarkLeft = 3;
 constexpr int MarkSize = 13;
 constexpr int MarkGap = 4;
+// The template that holds the program until the window is on the screen.
+constexpr std::string_view ProgramId = "program";
 
 // The window's font at `size` in CSS's shorthand, with the generic family for whichever face
 // stands in for the window's.
@@ -178,7 +180,6 @@ std::string Style() {
         return "calc(" + std::to_string(pixels) + "*" + px + ")";
     };
     const int width = Pixels(layout::ClientWidth);
-    const int font_pixels = FontPixels;
     const std::string figure = "." + std::string(FigureName);
     const std::string publication = "." + std::string(PublicationName);
     return "html{color-scheme:light dark;background:Canvas}"
@@ -191,7 +192,7 @@ std::string Style() {
            scaled(width) + ";height:" + scaled(Pixels(layout::ClientHeight)) +
            ";background:" + Css(appearance::WindowColour) +
            ";color:" + Css(appearance::TextColour) +
-           ";color-scheme:light;font:" + WindowFont(scaled(font_pixels) + "/1.15") +
+           ";color-scheme:light;font:" + WindowFont(scaled(FontPixels) + "/1.15") +
            "}"
            "#window>*{position:absolute;box-sizing:border-box;margin:0;"
            "left:calc(var(--l)*" +
@@ -255,6 +256,52 @@ std::string Style() {
            "#window>*{grid-row:var(--row2)/span var(--span);grid-column:var(--col2)}}}";
 }
 
+// The page's own script, run as the page is read, before its first paint.
+std::string PageScript() {
+    // Until the program runs, a click on a control is kept rather than shown, and the program
+    // makes it again once it runs.
+    return "var early=[];function keepEarly(e){if(e.target instanceof HTMLInputElement)"
+           "{e.preventDefault();early.push(e.target.id)}}"
+           "addEventListener(\"click\",keepEarly,true);"
+           // A caption too wide for its control gets a smaller font in proportion, so that none
+           // is cut whatever face stands in for the window's. Measured in a canvas, which needs
+           // neither style nor layout of the page, against the control's width in the markup:
+           // the desktop layout is at its full size in CSS pixels, so the fraction holds at any
+           // zoom. The touch layout wraps captions instead; a change of layout fits them again.
+           "var touchLayout=matchMedia(\"" +
+           TouchLayoutQuery() +
+           "\");function fitCaptions(){"
+           "var spans=document.querySelectorAll(\"#" +
+           std::string(WindowId) +
+           " label span\");"
+           "for(var span of spans)span.style.removeProperty(\"--fit\");"
+           "if(touchLayout.matches||!spans.length)return;"
+           "var measure=document.createElement(\"canvas\").getContext(\"2d\");"
+           "measure.font='" +
+           WindowFont(std::to_string(FontPixels) + "px") +
+           "';"
+           // Whole pixels, as the page lays them out.
+           "for(span of spans){var room=parseFloat(span.parentElement.style.getPropertyValue("
+           "\"--w\"))-" +
+           std::to_string(MarkLeft + MarkSize + MarkGap) +
+           ",width=Math.round(measure.measureText(span.textContent).width);"
+           // A little to spare for the rounding of glyphs at other sizes.
+           "if(width>room)span.style.setProperty(\"--fit\","
+           "(Math.floor(room/width*970)/1000).toFixed(3))}}"
+           "fitCaptions();touchLayout.addEventListener(\"change\",fitCaptions)";
+}
+
+// The program, held in a template so that the page is painted before its script is even
+// compiled: it starts right after the first frame and takes the clicks kept until then.
+std::string ProgramStart() {
+    return "requestAnimationFrame(function(){setTimeout(function(){"
+           "var program=document.createElement(\"script\");"
+           "program.text=document.getElementById(\"" +
+           std::string(ProgramId) +
+           "\").content"
+           ".querySelector(\"script\").text;document.body.append(program)})})";
+}
+
 }  // namespace
 
 std::string FigureId(std::size_t figure) {
@@ -310,60 +357,14 @@ std::string WindowMarkup() {
     return markup + "</main>";
 }
 
-namespace {
-
-// The page's own script, run as the page is read, before its first paint.
-std::string PageScript() {
-    // Until the program runs, a click on a control is kept rather than shown, and the program
-    // makes it again once it runs.
-    return "var early=[];function keepEarly(e){if(e.target instanceof HTMLInputElement)"
-           "{e.preventDefault();early.push(e.target.id)}}"
-           "addEventListener(\"click\",keepEarly,true);"
-           // A caption too wide for its control gets a smaller font in proportion, so that none
-           // is cut whatever face stands in for the window's. Measured in a canvas, which needs
-           // neither style nor layout of the page, against the control's width in the markup:
-           // the desktop layout is at its full size in CSS pixels, so the fraction holds at any
-           // zoom. The touch layout wraps captions instead; a change of layout fits them again.
-           "var touchLayout=matchMedia(\"" +
-           TouchLayoutQuery() +
-           "\");function fitCaptions(){"
-           "var spans=document.querySelectorAll(\"#window label span\");"
-           "for(var span of spans)span.style.removeProperty(\"--fit\");"
-           "if(touchLayout.matches||!spans.length)return;"
-           "var measure=document.createElement(\"canvas\").getContext(\"2d\");"
-           "measure.font='" +
-           WindowFont(std::to_string(FontPixels) + "px") +
-           "';"
-           // Whole pixels, as the page lays them out.
-           "for(span of spans){var room=parseFloat(span.parentElement.style.getPropertyValue("
-           "\"--w\"))-" +
-           std::to_string(MarkLeft + MarkSize + MarkGap) +
-           ",width=Math.round(measure.measureText(span.textContent).width);"
-           // A little to spare for the rounding of glyphs at other sizes.
-           "if(width>room)span.style.setProperty(\"--fit\","
-           "(Math.floor(room/width*970)/1000).toFixed(3))}}"
-           "fitCaptions();touchLayout.addEventListener(\"change\",fitCaptions)";
-}
-
-// The program, held in a template so that the page is painted before its script is even
-// compiled: it starts right after the first frame and takes the clicks kept until then.
-std::string ProgramStart() {
-    return "requestAnimationFrame(function(){setTimeout(function(){"
-           "var program=document.createElement(\"script\");"
-           "program.text=document.getElementById(\"program\").content"
-           ".querySelector(\"script\").text;document.body.append(program)})})";
-}
-
-}  // namespace
-
 std::string PageMarkup(std::string_view icon_uri, std::string_view script) {
     return "<!DOCTYPE html><html lang=\"bg\"><head><meta charset=\"utf-8\">"
            "<meta name=\"viewport\" content=\"width=device-width,initial-scale=1\">"
            "<meta name=\"color-scheme\" content=\"light dark\"><title>" +
            Escaped(texts::WindowTitle()) + "</title><link rel=\"icon\" href=\"" +
            Escaped(icon_uri) + "\"><style>" + Style() + "</style></head><body>" + WindowMarkup() +
-           "<script>" + PageScript() + "</script><template id=\"program\">" + std::string(script) +
-           "</template><script>" + ProgramStart() + "</script></body></html>";
+           "<script>" + PageScript() + "</script><template id=\"" + std::string(ProgramId) + "\">" +
+           std::string(script) + "</template><script>" + ProgramStart() + "</script></body></html>";
 }
 
 }  // namespace window::web
