@@ -4,6 +4,7 @@
 // The page's window under test inside the browser: the shared behaviour cases, then what only
 // this window does. Prints one line per failure and closes with "N passed, N failed".
 
+#include <emscripten.h>
 #include <emscripten/val.h>
 
 #include <string>
@@ -16,6 +17,14 @@
 #include "window/web/page_markup.h"
 
 using emscripten::val;
+
+// Gives the program `kept` as what the page kept before it ran.
+EM_JS(void, HoldEarlyInput, (emscripten::EM_VAL kept), {
+    const list = Emval.toValue(kept);
+    globalThis.takeEarlyInput = function() {
+        return list;
+    };
+});
 
 namespace {
 
@@ -94,13 +103,22 @@ void RunTimeErrorIsShownAndStopsTheClicks() {
     }
 }
 
-// A click the page kept before the program ran is made once the program runs.
-void EarlyClicksAreMadeOnceTheProgramRuns() {
+// The clicks and arrow keys the page kept before the program ran are made once it runs, in
+// the user's order.
+void EarlyInputIsMadeOnceTheProgramRuns() {
     WebHarness program;
-    val::global("window").set("early", val::array());
-    val::global("early").call<void>("push", window::web::PublicationId(10));
-    window::web::MainForm::ReplayEarlyClicks();
-    Require(program.State() == expected::State(5, expected::Checks(5)), program.State());
+    val early = val::array();
+    const auto keep = [&early](const std::string& id, const char* key) {
+        val input = val::object();
+        input.set("id", id);
+        input.set("key", std::string(key));
+        early.call<void>("push", input);
+    };
+    keep(window::web::PublicationId(10), "");
+    keep(window::web::FigureId(5), "ArrowUp");
+    HoldEarlyInput(early.as_handle());
+    program.Form().ReplayEarlyInput();
+    Require(program.State() == expected::State(0, expected::Checks(0)), program.State());
 }
 
 }  // namespace
@@ -110,7 +128,8 @@ int main() {
     val::global("document")
         .call<val>("getElementById", std::string(window::web::WindowId))
         .call<void>("remove");
-    window::web::MainForm::ReplayEarlyClicks();
+    // From now on the page keeps nothing for the program.
+    val::global("takeEarlyInput")();
 
     std::vector<NamedCase> cases;
     AddBehaviourCases(
@@ -120,6 +139,6 @@ int main() {
     cases.push_back(
         {"run-time error is shown and stops the clicks", RunTimeErrorIsShownAndStopsTheClicks});
     cases.push_back(
-        {"early clicks are made once the program runs", EarlyClicksAreMadeOnceTheProgramRuns});
+        {"early input is made once the program runs", EarlyInputIsMadeOnceTheProgramRuns});
     return RunCases(cases, "");
 }

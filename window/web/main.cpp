@@ -17,7 +17,7 @@ int main() {
         // The window the page was built with, taken over for as long as the page is open.
         static MainForm form(val::global("document")
                                  .call<val>("getElementById", std::string(window::web::WindowId)));
-        MainForm::ReplayEarlyClicks();
+        form.ReplayEarlyInput();
     } catch (const std::exception& failure) {
         emscripten_console_error(failure.what());
     }

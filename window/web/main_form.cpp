@@ -76,18 +76,21 @@ MainForm::~MainForm() {
     if (speak_timer_ != 0) emscripten_clear_timeout(speak_timer_);
 }
 
-void MainForm::ReplayEarlyClicks() {
-    val page = val::global("window");
-    val keep = page["keepEarly"];
-    if (!keep.isUndefined()) page.call<void>("removeEventListener", val("click"), keep, true);
-    val early = page["early"];
-    if (early.isUndefined()) return;
-    page.set("early", val::array());
+void MainForm::ReplayEarlyInput() {
+    val take = val::global("takeEarlyInput");
+    if (take.isUndefined()) return;
+    const val early = take();
     val document = val::global("document");
     const int count = early["length"].as<int>();
-    for (int click = 0; click < count; ++click) {
-        val input = document.call<val>("getElementById", early[click]);
-        if (!input.isNull()) input.call<void>("click");
+    for (int at = 0; at < count; ++at) {
+        const val input = document.call<val>("getElementById", early[at]["id"]);
+        const std::string key = early[at]["key"].as<std::string>();
+        if (input.isNull()) continue;
+        if (key.empty()) {
+            input.call<void>("click");
+        } else {
+            OnArrow(key, input);
+        }
     }
 }
 
@@ -134,19 +137,23 @@ void MainForm::Speak(void* form) {
     }
 }
 
-// Up and Down move the selection to the figure in the next row on screen, as in the desktop
-// programs; Left and Right, and arrows on a periodical, do nothing.
 void MainForm::OnKeyDown(const val& event) {
-    const std::string key = event["key"].as<std::string>();
-    if (key != "ArrowUp" && key != "ArrowDown" && key != "ArrowLeft" && key != "ArrowRight") {
-        return;
+    if (OnArrow(event["key"].as<std::string>(), event["target"])) {
+        event.call<void>("preventDefault");
     }
-    const val target = event["target"];
+}
+
+// Up and Down move the selection to the figure in the next row on screen, as in the desktop
+// programs; Left and Right, and arrows on a periodical, do nothing. True for any arrow on a
+// control, whose own moves the browser must not make.
+bool MainForm::OnArrow(const std::string& key, const val& target) {
+    if (key != "ArrowUp" && key != "ArrowDown" && key != "ArrowLeft" && key != "ArrowRight") {
+        return false;
+    }
     const auto is = [&target](const val& input) { return input.strictlyEquals(target); };
     const bool on_figure = std::any_of(figures_.begin(), figures_.end(), is);
-    if (!on_figure && std::none_of(publications_.begin(), publications_.end(), is)) return;
-    event.call<void>("preventDefault");
-    if (!on_figure || failed_) return;
+    if (!on_figure && std::none_of(publications_.begin(), publications_.end(), is)) return false;
+    if (!on_figure || failed_) return true;
 
     constexpr auto rows = layout::FiguresTopDown();
     const auto figure =
@@ -156,10 +163,11 @@ void MainForm::OnKeyDown(const val& event) {
     std::size_t next = row;
     if (key == "ArrowDown" && row + 1 < rows.size()) next = row + 1;
     if (key == "ArrowUp" && row > 0) next = row - 1;
-    if (next == row) return;
+    if (next == row) return true;
     const val& target_input = figures_[static_cast<std::size_t>(rows[next])];
     target_input.call<void>("focus");
     target_input.call<void>("click");
+    return true;
 }
 
 // Tab enters the figures at the selected one, as option groups do; while none is selected,

@@ -28,8 +28,9 @@ public:
     MainForm(const MainForm&) = delete;
     MainForm& operator=(const MainForm&) = delete;
 
-    // Makes again, as the user made them, the clicks the page kept before the program ran.
-    static void ReplayEarlyClicks();
+    // Makes again, in the user's order, the clicks and arrow keys the page kept before the
+    // program ran.
+    void ReplayEarlyInput();
 
     emscripten::val FigureInput(int figure) const { return figures_.at(Element(figure)); }
     emscripten::val PublicationInput(int publication) const {
@@ -48,6 +49,7 @@ private:
 
     void OnChange(const emscripten::val& input);
     void OnKeyDown(const emscripten::val& event);
+    bool OnArrow(const std::string& key, const emscripten::val& target);
     void MoveFigureTabStop();
 
     template <typename Handler>

@@ -9,8 +9,10 @@
 // Each option button and check box is a native <input> inside a <label> covering the
 // control's whole rectangle. The inputs stand in the document in the order of their tab
 // indexes, which is the order Tab follows; the two groups gather them for screen readers with
-// aria-owns. Places are CSS pixels at 96 dpi; on touch screens and pages narrower than the
-// window, a grid of rows takes their place.
+// aria-owns. The markup carries no style and no script: the window's places, colours and font
+// are custom properties of the page's style (places in CSS pixels at 96 dpi), laid out by
+// window.css, and on touch screens and pages narrower than the window by touch.css; page.js,
+// the page's own script, reads what it needs from data attributes.
 
 #include <cstddef>
 #include <string>
@@ -29,20 +31,43 @@ std::string PublicationId(std::size_t publication);
 inline constexpr std::string_view FigureName = "figure";
 inline constexpr std::string_view PublicationName = "periodical";
 
-// The touch layout, for a coarse pointer or a page narrower than the window: every option
-// button and check box a row of at least TouchRowPixels CSS pixels, captions at the window's
-// font size, the groups side by side from TwoColumnsPixels of width on, one under the other
-// below it, and the output area along the bottom of the screen.
+// The page's style and script as a maintainer edits them, read when the page is built.
+struct PageSources {
+    std::string_view window_css;
+    std::string_view touch_css;
+    std::string_view page_js;
+};
+
+// What search engines and launchers say of the page.
+inline constexpr std::string_view Description =
+    "Урок за ученици, който свързва История и Информатика: кои възрожденци кои периодични "
+    "издания са издавали.";
+
+// The touch layout's media query: a coarse pointer, or a page narrower than the window.
 std::string TouchLayoutQuery();
-inline constexpr int TouchRowPixels = 44;
-inline constexpr int TwoColumnsPixels = 560;
 
 // The window at start: no figure selected, no periodical checked, the assignment in the
 // output area, the output area focused.
 std::string WindowMarkup();
 
-// The whole page around `script`: language, title, icon (a data: address), style, the window,
-// and what keeps the clicks made before the program has started.
-std::string PageMarkup(std::string_view icon_uri, std::string_view script);
+// The page's whole style: the window's description as custom properties and places, then
+// window.css, then touch.css for the touch layout.
+std::string PageStyle(const PageSources& sources);
+
+// The page's own script, as the pages carry it.
+std::string PageScript(const PageSources& sources);
+
+// The page as one file: language, title, icon (a data: address), style, the window, its own
+// script, and `program` held in a template until the first frame.
+std::string SingleFilePage(std::string_view icon_uri, const PageSources& sources,
+                           std::string_view program);
+
+// The same page in the folder a school hosts, its style, script and program in files beside it
+// (`program` is the program's script), with the app's manifest and service worker.
+inline constexpr std::string_view StyleFile = "page.css";
+inline constexpr std::string_view ScriptFile = "page.js";
+inline constexpr std::string_view ManifestFile = "manifest.webmanifest";
+inline constexpr std::string_view ServiceWorkerFile = "service-worker.js";
+std::string HostedPage(std::string_view icon_uri, std::string_view program);
 
 }  // namespace window::web

@@ -9,25 +9,22 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace window::web {
 
-inline constexpr std::string_view ManifestFile = "manifest.webmanifest";
-inline constexpr std::string_view ServiceWorkerFile = "service-worker.js";
-
-// The page with its manifest named and its service worker registered.
-std::string HostedPage(std::string_view page);
-
-// The manifest: name, language, colours of the window, and `icons`, the icons' entries as
-// JSON (the icon drawing writes them).
+// The manifest: name, description, language, colours of the window, and `icons`, the icons'
+// entries as JSON (the icon drawing writes them). Each copy of the folder is an app of its own.
 std::string Manifest(std::string_view icons);
 
-// A cache named for the program's version and for the page itself, so that any rebuilt page
-// takes over from the last.
-std::string CacheName(std::string_view version, std::string_view page);
+// A file the service worker keeps, with the SHA-256 of its bytes in hex.
+struct KeptFile {
+    std::string name;
+    std::string digest;
+};
 
-// Stores `files` under `cache` when installed, answers from that cache first, and removes the
-// caches of other versions once it takes over. `files` is a JSON array of names.
-std::string ServiceWorker(std::string_view cache, std::string_view files);
+// The service worker: `source`, service-worker.js, after the build's name and its files.
+std::string ServiceWorker(std::string_view source, std::string_view build,
+                          const std::vector<KeptFile>& files);
 
 }  // namespace window::web
