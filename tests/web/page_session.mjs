@@ -129,7 +129,7 @@ const cases = {
                 globalThis.firstFrame = (${looks})(); }))`,
         });
         await running(page);
-        const first = await page.evaluate(() => globalThis.firstFrame);
+        const first = await (await page.waitForFunction(() => globalThis.firstFrame)).jsonValue();
         const now = await page.evaluate(looks);
         const changed = now.filter((look, index) => look !== first[index]);
         expect(first.length === 39 && changed.length === 0, `changed after the first frame: ${changed.join('; ')}`);
@@ -219,7 +219,11 @@ const cases = {
         for (const [name, view] of views) {
             const page = await open(pagePath, view);
             await running(page);
-            if (view.widen) await page.setViewport({ width: view.widen, height: view.height });
+            if (view.widen) {
+                await page.setViewport({ width: view.widen, height: view.height });
+                // Media queries tell their changes as the next frame is made.
+                await page.evaluate(() => new Promise((resolve) => requestAnimationFrame(() => requestAnimationFrame(resolve))));
+            }
             const sizes = await measure(page);
             expect(sizes.cut.length === 0, `${name}: cut captions ${sizes.cut.join(', ')}`);
             expect(sizes.sideways <= 0, `${name}: ${sizes.sideways} px to scroll sideways`);

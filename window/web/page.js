@@ -79,10 +79,19 @@
     manifest.href = settings.manifest;
     document.head.append(manifest);
     if (!('serviceWorker' in navigator)) return;
-    const notKept = (problem) => console.error(`Страницата не е запазена за работа без мрежа: ${problem}`);
+    // Why a build could not be kept comes from its worker, which tells the pages open at the
+    // time. Said once, however many times the browser tries the same build.
+    const said = new Set();
+    const notKept = (problem) => {
+        if (!said.has(problem)) console.error(`Страницата не е запазена за работа без мрежа: ${problem}`);
+        said.add(problem);
+    };
     navigator.serviceWorker.addEventListener('message', (event) => {
         if (event.data?.notKept) notKept(event.data.notKept);
     });
     navigator.serviceWorker.startMessages();
-    navigator.serviceWorker.register(settings.worker).catch((error) => notKept(error.message));
+    // Each visit online asks the server for the worker, so that a new build is there by the next.
+    navigator.serviceWorker.register(settings.worker).then((registration) => {
+        if (navigator.serviceWorker.controller) registration.update().catch(() => {});
+    }, (error) => notKept(error.message));
 })();
