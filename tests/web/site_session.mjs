@@ -18,10 +18,13 @@ const policy = "default-src 'self'; script-src 'self' 'wasm-unsafe-eval'; style-
     "manifest-src 'self'; worker-src 'self'; connect-src 'self'; base-uri 'none'; form-action 'none'; " +
     "object-src 'none'; frame-ancestors 'none'";
 
-// Folders served under paths of one origin, and any file named *.foreign; `stop` ends the server and every connection, so
+// Folders served under paths of one origin, and any file named *.foreign; those under a path of
+// `fresh` may be kept ten minutes in the browser's HTTP cache, the others not at all, so that
+// offline only the worker answers for them. `stop` ends the server and every connection, so
 // that nothing answers but the browser's caches, and `start` brings it back on the same port.
 class Host {
     folders = {};
+    fresh = new Set();
     requests = [];
 
     async start() {
@@ -38,7 +41,7 @@ class Host {
             try {
                 const body = readFileSync(join(folder, path.slice(prefix.length).replace(/(^|\/)$/, '$1index.html')));
                 response.writeHead(200, { 'content-type': types[extname(path)] ?? 'text/html',
-                    'cache-control': 'max-age=600', 'content-security-policy': policy,
+                    'cache-control': this.fresh.has(prefix) ? 'max-age=600' : 'no-store', 'content-security-policy': policy,
                     'x-content-type-options': 'nosniff' });
                 response.end(body);
             } catch {
@@ -106,7 +109,8 @@ const cases = {
         const next = otherBuild('next');
         const broken = otherBuild('broken', 'icon-512.png');
         expect(workerOf(next).build !== build, `a rebuilt page at the same version keeps its build name ${build}`);
-        Object.assign(host.folders, { '/a/': siteDir, '/b/': next, '/c/': siteDir, '/d/': broken });
+        Object.assign(host.folders, { '/a/': siteDir, '/b/': next, '/c/': siteDir, '/d/': broken, '/e/': siteDir });
+        host.fresh.add('/e/');
         await host.start();
         const page = await (await browser()).newPage();
         await watch(page, new RegExp(`^(${host.url('/')}|data:)`));
@@ -122,14 +126,14 @@ const cases = {
             return count - problems.length;
         };
         try {
-            for (const folder of ['/a/', '/b/', '/c/', '/d/']) {
+            for (const folder of ['/a/', '/b/', '/c/', '/d/', '/e/']) {
                 await visit(page, host.url(folder), `online ${folder}`);
                 if (folder !== '/d/') await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
             }
             expect(await notKept('/d/', { wait: true }) === 1, 'the install that missed a file said nothing in the page\'s console');
             expect((await kept(page, host.url('/d/'))).length === 0, 'a failed install left a cache');
             const everyFile = (folder) => files.map((file) => new URL(file, host.url(folder)).href).sort();
-            for (const folder of ['/a/', '/b/', '/c/']) {
+            for (const folder of ['/a/', '/b/', '/c/', '/e/']) {
                 const caches = await kept(page, host.url(folder));
                 const wanted = `vazrazhdane ${host.url(folder)} ${workerOf(host.folders[folder]).build}`;
                 expect(caches.length === 1 && caches[0][0] === wanted, `${folder}: caches ${JSON.stringify(caches)}`);
@@ -176,19 +180,20 @@ const cases = {
             }
             expect(page.url() === host.url('/a/'), `offline, a navigation in the folder ended at ${page.url()}`);
 
-            // A new build in /a/, and a build with a file missing in /c/.
-            Object.assign(host.folders, { '/a/': next, '/c/': broken });
+            // A new build in /e/, where the browser's HTTP cache still holds the old, and a build
+            // with a file missing in /c/.
+            Object.assign(host.folders, { '/e/': next, '/c/': broken });
             await host.start();
             const icon = () => page.evaluate(() => document.querySelector('link[rel=icon]').href.split('#')[1] ?? '');
-            await visit(page, host.url('/a/'), 'the first visit after the new build');
+            await visit(page, host.url('/e/'), 'the first visit after the new build');
             await page.waitForFunction(async (prefix, name) => {
                 const names = (await caches.keys()).filter((key) => key.startsWith(prefix));
                 return names.length === 1 && names[0] === name;
-            }, { timeout: 20000 }, `vazrazhdane ${host.url('/a/')} `, `vazrazhdane ${host.url('/a/')} ${workerOf(next).build}`)
+            }, { timeout: 20000 }, `vazrazhdane ${host.url('/e/')} `, `vazrazhdane ${host.url('/e/')} ${workerOf(next).build}`)
                 .catch(() => {});
-            await visit(page, host.url('/a/'), 'the second visit after the new build');
+            await visit(page, host.url('/e/'), 'the second visit after the new build');
             expect(await icon() === 'next', `the second visit after the new build shows build "${await icon()}", ` +
-                `caches ${JSON.stringify(await kept(page, host.url('/a/')))}`);
+                `caches ${JSON.stringify(await kept(page, host.url('/e/')))}`);
             await visit(page, host.url('/c/'), 'the visit after a broken build');
             // The browser may try it more than once, and tells the pages open at the time why it
             // failed: done trying before the server stops.
