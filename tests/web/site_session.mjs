@@ -42,7 +42,7 @@ class Host {
                 const body = readFileSync(join(folder, path.slice(prefix.length).replace(/(^|\/)$/, '$1index.html')));
                 response.writeHead(200, { 'content-type': types[extname(path)] ?? 'text/html',
                     'cache-control': this.fresh.has(prefix) ? 'max-age=600' : 'no-store', 'content-security-policy': policy,
-                    'x-content-type-options': 'nosniff' });
+                    'x-content-type-options': 'nosniff', 'x-frame-options': 'DENY' });
                 response.end(body);
             } catch {
                 response.writeHead(404);
