@@ -146,25 +146,24 @@ int WriteSite(const std::filesystem::path& sources_folder, const char* icon_uri_
     Files files;
     const Sources sources(files, sources_folder);
     const std::string icons = files.Read(icon_list);
-    const std::string program_name = "vazrazhdane.js";
-    files.Write(folder / program_name, ProgramScript(files.Read(built_page)));
-    files.Write(folder / "index.html", HostedPage(files.Read(icon_uri_file), program_name));
+    files.Write(folder / ProgramFile, ProgramScript(files.Read(built_page)));
+    files.Write(folder / PageFile, HostedPage(files.Read(icon_uri_file)));
     files.Write(folder / StyleFile, PageStyle(sources.View()));
     files.Write(folder / ScriptFile, PageScript(sources.View()));
     files.Write(folder / ManifestFile, Manifest(icons));
 
     // The folder itself is its page.
     std::vector<std::string> names{"./",
-                                   "index.html",
+                                   std::string(PageFile),
                                    std::string(StyleFile),
                                    std::string(ScriptFile),
-                                   program_name,
+                                   std::string(ProgramFile),
                                    std::string(ManifestFile)};
     for (const std::string& icon : IconFiles(icons)) names.push_back(icon);
     std::vector<KeptFile> kept;
     std::string digests;
     for (const std::string& name : names) {
-        const std::string path = name == "./" ? "index.html" : name;
+        const std::string path = name == "./" ? std::string(PageFile) : name;
         kept.push_back({name, Sha256(files.Read(folder / path), "hex")});
         digests += name + " " + kept.back().digest + "\n";
     }

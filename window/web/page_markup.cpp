@@ -341,12 +341,12 @@ std::string SingleFilePage(std::string_view icon_uri, const PageSources& sources
                 "<script" + ScriptSettings() + ">" + PageScript(sources) + "</script>", program);
 }
 
-std::string HostedPage(std::string_view icon_uri, std::string_view program) {
+std::string HostedPage(std::string_view icon_uri) {
     return Page(icon_uri, "<link rel=\"stylesheet\" href=\"" + std::string(StyleFile) + "\">",
                 "<script src=\"" + std::string(ScriptFile) + "\"" + ScriptSettings() +
                     " data-manifest=\"" + std::string(ManifestFile) + "\" data-worker=\"" +
                     std::string(ServiceWorkerFile) + "\"></script>",
-                "<script src=\"" + Escaped(program) + "\"></script>");
+                "<script src=\"" + std::string(ProgramFile) + "\"></script>");
 }
 
 }  // namespace window::web

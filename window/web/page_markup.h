@@ -62,12 +62,14 @@ std::string PageScript(const PageSources& sources);
 std::string SingleFilePage(std::string_view icon_uri, const PageSources& sources,
                            std::string_view program);
 
-// The same page in the folder a school hosts, its style, script and program in files beside it
-// (`program` is the program's script), with the app's manifest and service worker.
+// The same page in the folder a school hosts, its style, script and program in files beside it,
+// with the app's manifest and service worker.
+inline constexpr std::string_view PageFile = "index.html";
 inline constexpr std::string_view StyleFile = "page.css";
 inline constexpr std::string_view ScriptFile = "page.js";
+inline constexpr std::string_view ProgramFile = "vazrazhdane.js";
 inline constexpr std::string_view ManifestFile = "manifest.webmanifest";
 inline constexpr std::string_view ServiceWorkerFile = "service-worker.js";
-std::string HostedPage(std::string_view icon_uri, std::string_view program);
+std::string HostedPage(std::string_view icon_uri);
 
 }  // namespace window::web
