@@ -52,7 +52,11 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2")
 # Qt's own Bulgarian texts for its dialogs.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
-# Checked when the package is made: without these CPack would quietly write a package with
-# no library dependencies.
-set(CPACK_PROJECT_CONFIG_FILE ${packaging}/require_tools.cmake)
+# Checked and dated before the package is made, its members' modes fixed after.
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
+set(CPACK_PROJECT_CONFIG_FILE ${packaging}/before_packaging.cmake)
+set(CPACK_POST_BUILD_SCRIPTS ${packaging}/after_packaging.cmake)
+set(CPACK_RELEASE_DATE ${RELEASE_DATE})
+set(CPACK_PACKAGING_DIR ${packaging})
+set(CPACK_PYTHON ${Python3_EXECUTABLE})
 include(CPack)

@@ -13,6 +13,7 @@ release, whatever builds, Python, npm or an editor left beside them.
   project_files.py --update         rewrites MANIFEST from git's index, in a clone
 """
 import fnmatch
+import io
 import os
 import re
 import shutil
@@ -127,18 +128,40 @@ def reuse_lint():
         return subprocess.run(["reuse", "--root", copy, "lint"]).returncode
 
 
+def release_date():
+    """The one the builds use, from cmake/release_date.cmake."""
+    return int(subprocess.run(["cmake", "-P", os.path.join(ROOT, "cmake", "release_date.cmake")],
+                              check=True, capture_output=True, text=True).stdout)
+
+
+def export_substituted():
+    """The files .gitattributes has `git archive` fill in, which a tarball fills in alike."""
+    with open(os.path.join(ROOT, ".gitattributes"), encoding="utf-8") as attributes:
+        return [line.split()[0] for line in attributes
+                if not line.startswith("#") and "export-subst" in line.split()[1:]]
+
+
 def tarball(folder):
+    """The same bytes from the same files and date: sorted, owned by root, every time the
+    release's, modes from the executable bit alone, xz on one thread."""
     name = f"vazrazhdane-{version()}"
     path = os.path.join(folder, name + ".tar.xz")
-
-    def owned_by_nobody(info):
-        info.uid = info.gid = 0
-        info.uname = info.gname = "root"
-        return info
-
-    with tarfile.open(path, "w:xz") as archive:
+    date = release_date()
+    substituted = export_substituted()
+    with tarfile.open(path, "w:xz", format=tarfile.PAX_FORMAT) as archive:
         for file in project_files():
-            archive.add(os.path.join(ROOT, file), f"{name}/{file}", filter=owned_by_nobody)
+            source = os.path.join(ROOT, file)
+            with open(source, "rb") as stream:
+                content = stream.read()
+            if any(fnmatch.fnmatch(file, pattern) for pattern in substituted):
+                content = content.replace(b"$Format:%ct$", str(date).encode())
+            info = tarfile.TarInfo(f"{name}/{file}")
+            info.size = len(content)
+            info.mtime = date
+            info.mode = 0o755 if os.stat(source).st_mode & 0o100 else 0o644
+            info.uid = info.gid = 0
+            info.uname = info.gname = "root"
+            archive.addfile(info, io.BytesIO(content))
     return path
 
 

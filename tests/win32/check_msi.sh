@@ -5,12 +5,12 @@
 # program, its texts, the Start-menu shortcut and the uninstall entry in place; the installed
 # program opens its window; a later version installed over it replaces it; a silent
 # uninstall leaves none of it behind.
-#   check_msi.sh INSTALLER.msi PROBE.exe SOURCES   (through under_wine.sh --host)
-# SOURCES is the build folder holding the installer's source and files.
+#   check_msi.sh INSTALLER.msi PROBE.exe MAKE_MSI...   (through under_wine.sh --host)
+# MAKE_MSI... is the command that built the installer, up to its version.
 set -eu
 msi=$1
 probe=$2
-sources=$3
+shift 2
 drive=$WINEPREFIX/drive_c
 folder="$drive/Program Files/Vazrazhdane"
 name="История - възрожденци и печатни издания"
@@ -53,11 +53,7 @@ wine "$probe" "$out/closed" close || true
 wait $program || complain "the installed program ended with status $?"
 
 # The same program as version 1.01, built as the 1.00 installer is built.
-sed 's/Version="1.00"/Version="1.01"/' "$sources/vazrazhdane.wxs" > "$sources/later.wxs"
-(cd "$sources" && WINDOWS_LANGUAGE=bg wixl -a x64 -o "$out/later.msi" later.wxs 2>/dev/null &&
-    WINDOWS_LANGUAGE=bg msibuild "$out/later.msi" -i _ForceCodepage.idt) ||
-    complain "version 1.01 could not be built"
-rm -f "$sources/later.wxs"
+"$@" 1.01 "$(date +%s)" "$out/later.msi" 2>/dev/null || complain "version 1.01 could not be built"
 wine msiexec /i "$out/later.msi" /qn || complain "installing version 1.01 failed"
 entry
 [ "$(grep -cF "\"DisplayName\"=\"$name\"" "$out/entries")" = 1 ] &&

@@ -1,6 +1,8 @@
 # SPDX-FileCopyrightText: 2026 The Vazrazhdane developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Read by CPack before it makes the Debian package.
+
+# Without these CPack would quietly write a package with no library dependencies.
 foreach(tool dpkg-shlibdeps file)
     find_program(found_${tool} ${tool})
     if(NOT found_${tool})
@@ -9,3 +11,9 @@ foreach(tool dpkg-shlibdeps file)
                             "and file) and make the package again.")
     endif()
 endforeach()
+
+# Every member's time is the release's, unless the builder sets another now.
+if(NOT DEFINED ENV{SOURCE_DATE_EPOCH})
+    set(ENV{SOURCE_DATE_EPOCH} ${CPACK_RELEASE_DATE})
+endif()
+
