@@ -15,11 +15,11 @@ def pack(folder, path):
     date = time.gmtime(int(os.environ["SOURCE_DATE_EPOCH"]))[:6]
     top = os.path.basename(os.path.normpath(folder))
 
-    def entry(name, mode):
+    def entry(name, mode, compression=zipfile.ZIP_DEFLATED):
         info = zipfile.ZipInfo(name, date_time=date)
         info.create_system = 3  # Unix, so that the modes count
         info.external_attr = mode << 16
-        info.compress_type = zipfile.ZIP_DEFLATED
+        info.compress_type = compression
         return info
 
     with zipfile.ZipFile(path, "w") as archive:
@@ -27,7 +27,7 @@ def pack(folder, path):
             dirs.sort()
             relative = os.path.relpath(parent, folder)
             prefix = top if relative == "." else f"{top}/{relative}"
-            archive.writestr(entry(prefix + "/", 0o40755), b"")
+            archive.writestr(entry(prefix + "/", 0o40755, zipfile.ZIP_STORED), b"")
             for name in sorted(files):
                 source = os.path.join(parent, name)
                 mode = 0o100755 if os.stat(source).st_mode & 0o100 else 0o100644
