@@ -52,8 +52,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2")
 # Qt's own Bulgarian texts for its dialogs.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
-# Checked and dated before the package is made, its members' modes fixed after.
-find_package(Python3 REQUIRED COMPONENTS Interpreter)
+# Checked and dated before the package is made, its members' modes fixed after (with Python,
+# which the top-level project looks for).
 set(CPACK_PROJECT_CONFIG_FILE ${packaging}/before_packaging.cmake)
 set(CPACK_POST_BUILD_SCRIPTS ${packaging}/after_packaging.cmake)
 set(CPACK_RELEASE_DATE ${RELEASE_DATE})

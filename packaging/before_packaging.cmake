@@ -11,6 +11,12 @@ foreach(tool dpkg-shlibdeps file)
                             "and file) and make the package again.")
     endif()
 endforeach()
+# Without it the members' modes would follow the builder's umask.
+if(NOT CPACK_PYTHON)
+    message(FATAL_ERROR "Python 3 is missing, so the package's members cannot get their modes. "
+                        "Run `tools/setup package` (Debian package python3), configure and "
+                        "make the package again.")
+endif()
 
 # Every member's time is the release's, unless the builder sets another now.
 if(NOT DEFINED ENV{SOURCE_DATE_EPOCH})
