@@ -113,14 +113,9 @@ void MainForm::OnChange(const val& input) {
     const std::string value = input["value"].as<std::string>();
     std::int16_t index = -1;
     std::from_chars(value.data(), value.data() + value.size(), index);
-    if (name == FigureName) {
-        // A radio button says "changed" only when it becomes selected.
-        Dispatch([this, index] { view_->FigureClicked(index); });
-    } else if (name == PublicationName) {
-        Dispatch([this, index] { view_->PublicationClicked(index); });
-    } else {
-        return;
-    }
+    // A radio button says "changed" only when it becomes selected.
+    if (name != FigureName && name != PublicationName) return;
+    Click(name == FigureName, index);
     if (failed_) return;
     MoveFigureTabStop();
     if (announcement_.Offer(view_->Output())) {
@@ -181,10 +176,13 @@ void MainForm::MoveFigureTabStop() {
 }
 
 // Runs a handler where the page delivered a click; a failure stops the program's answers.
-template <typename Handler>
-void MainForm::Dispatch(Handler handler) {
+void MainForm::Click(bool on_figure, std::int16_t index) {
     try {
-        handler();
+        if (on_figure) {
+            view_->FigureClicked(index);
+        } else {
+            view_->PublicationClicked(index);
+        }
     } catch (const catalogue::RunTimeError& failure) {
         Fail(static_cast<int>(failure.Number()), failure.what());
     }

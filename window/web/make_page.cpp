@@ -101,21 +101,22 @@ std::string InlineHashes(std::string_view page, std::string_view tag) {
 }
 
 // The single page allows nothing but its own scripts and style, and the WebAssembly and icon
-// inside it.
+// inside it. Engines before 'wasm-unsafe-eval' (Chrome 97, Firefox 102, Safari 16) compile
+// WebAssembly only under 'unsafe-eval', which the program takes back once it is compiled.
 int AddPolicy(const char* path) {
     Files files;
     std::string page = files.Read(path);
     const std::string policy = "default-src 'none'; script-src" + InlineHashes(page, "script") +
-                               " 'wasm-unsafe-eval'; style-src" + InlineHashes(page, "style") +
+                               " 'unsafe-eval'; style-src" + InlineHashes(page, "style") +
                                "; img-src data:; base-uri 'none'; form-action 'none'";
     const std::string charset = "<meta charset=\"utf-8\">";
+    const std::string element = "<meta http-equiv=\"Content-Security-Policy\"";
     const std::size_t at = page.find(charset);
-    if (at == std::string::npos || page.find("Content-Security-Policy") != std::string::npos) {
+    if (at == std::string::npos || page.find(element) != std::string::npos) {
         std::fprintf(stderr, "make_page: %s is not a page built from the shell\n", path);
         return 1;
     }
-    page.insert(at + charset.size(),
-                "<meta http-equiv=\"Content-Security-Policy\" content=\"" + policy + "\">");
+    page.insert(at + charset.size(), element + " content=\"" + policy + "\">");
     files.Write(path, page);
     return files.Ok() ? 0 : 1;
 }

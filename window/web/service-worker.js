@@ -48,9 +48,9 @@ async function put(cache, url) {
 async function heal(cache) {
     const kept = new Set((await cache.keys()).map((request) => request.url));
     const missing = [...digests.keys()].filter((url) => !kept.has(url));
-    const results = await Promise.allSettled(missing.map((url) => put(cache, url)));
-    const otherBuild = results.find((result) => result.reason instanceof OtherBuild);
-    if (otherBuild) throw otherBuild.reason;
+    const failures = await Promise.all(missing.map((url) => put(cache, url).then(() => null, (error) => error)));
+    const otherBuild = failures.find((failure) => failure instanceof OtherBuild);
+    if (otherBuild) throw otherBuild;
 }
 
 // Tells the pages, whose console a teacher reads, why this build could not be kept.
@@ -91,7 +91,7 @@ async function answer(url, request) {
     try {
         // The page comes only with every file of its build.
         if (request.mode === 'navigate') await heal(cache);
-        return (await cache.match(url)) ?? (await put(cache, url));
+        return (await cache.match(url)) || (await put(cache, url));
     } catch (error) {
         if (!(error instanceof OtherBuild)) throw error;
         // Another build is on the server, so this one is over: the browser installs the next
@@ -103,12 +103,8 @@ async function answer(url, request) {
 
 // A navigation inside the folder to an address that is none of its files: the server's answer,
 // or offline the folder's page, at the folder's own address so that its files are found.
-async function navigate(request) {
-    try {
-        return await fetch(request);
-    } catch {
-        return Response.redirect(scope);
-    }
+function navigate(request) {
+    return fetch(request).catch(() => Response.redirect(scope));
 }
 
 self.addEventListener('install', (event) => event.waitUntil(install()));
