@@ -79,15 +79,20 @@
     else touchLayout.addListener(fitCaptions);
 
     // The program, held in a template so that the page is painted before its script is even
-    // compiled: it starts right after the first frame and takes what was kept until then.
+    // compiled: it starts right after the first frame and takes what was kept until then. A
+    // slow engine may paint before it has read the whole page, and so the program.
+    function startProgram() {
+        var held = document.getElementById(settings.program).content.querySelector('script');
+        var program = document.createElement('script');
+        if (held.hasAttribute('src')) program.src = held.getAttribute('src');
+        else program.text = held.text;
+        // eslint-disable-next-line compat/compat -- HTMLDocument's before Firefox 60
+        document.body.appendChild(program);
+    }
     requestAnimationFrame(function () {
         setTimeout(function () {
-            var held = document.getElementById(settings.program).content.querySelector('script');
-            var program = document.createElement('script');
-            if (held.hasAttribute('src')) program.src = held.getAttribute('src');
-            else program.text = held.text;
-            // eslint-disable-next-line compat/compat -- HTMLDocument's before Firefox 60
-            document.body.appendChild(program);
+            if (document.readyState === 'loading') document.addEventListener('DOMContentLoaded', startProgram);
+            else startProgram();
         });
     });
 
