@@ -23,33 +23,6 @@
     var settings = (document.currentScript || document.scripts[document.scripts.length - 1]).dataset;
     var i;
 
-    // Without WebAssembly the program cannot run: the page says so where the reports would
-    // be, and no control takes a click, as after a run-time error.
-    if (typeof WebAssembly !== 'object') {
-        var controls = document.querySelectorAll('#' + settings.window + ' input');
-        for (i = 0; i < controls.length; ++i) controls[i].disabled = true;
-        document.getElementById(settings.output).value = settings.tooOld;
-        return;
-    }
-
-    // Until the program runs, a click on a control, or an arrow key on one, is kept rather than
-    // shown; the program makes each again once it runs, in the order the user made them.
-    var early = [];
-    function keep(event) {
-        var control = event.target;
-        if (!(control instanceof HTMLInputElement)) return;
-        if (event.type === 'keydown' && event.key.indexOf('Arrow') !== 0) return;
-        event.preventDefault();
-        early.push({ id: control.id, key: event.type === 'keydown' ? event.key : '' });
-    }
-    addEventListener('click', keep, true);
-    addEventListener('keydown', keep, true);
-    window.takeEarlyInput = function () {
-        removeEventListener('click', keep, true);
-        removeEventListener('keydown', keep, true);
-        return early.splice(0, early.length);
-    };
-
     // A caption too wide for its control gets a smaller font in proportion, so that none is
     // cut whatever face stands in for the window's. Measured in a canvas, which needs neither
     // style nor layout of the page, against the control's width in the markup: the desktop
@@ -77,6 +50,33 @@
     // Safari before 14 knows only the older way to listen.
     if (touchLayout.addEventListener) touchLayout.addEventListener('change', fitCaptions);
     else touchLayout.addListener(fitCaptions);
+
+    // Without WebAssembly the program cannot run: the page says so where the reports would
+    // be, and no control takes a click, as after a run-time error.
+    if (typeof WebAssembly !== 'object') {
+        var controls = document.querySelectorAll('#' + settings.window + ' input');
+        for (i = 0; i < controls.length; ++i) controls[i].disabled = true;
+        document.getElementById(settings.output).value = settings.tooOld;
+        return;
+    }
+
+    // Until the program runs, a click on a control, or an arrow key on one, is kept rather than
+    // shown; the program makes each again once it runs, in the order the user made them.
+    var early = [];
+    function keep(event) {
+        var control = event.target;
+        if (!(control instanceof HTMLInputElement)) return;
+        if (event.type === 'keydown' && event.key.indexOf('Arrow') !== 0) return;
+        event.preventDefault();
+        early.push({ id: control.id, key: event.type === 'keydown' ? event.key : '' });
+    }
+    addEventListener('click', keep, true);
+    addEventListener('keydown', keep, true);
+    window.takeEarlyInput = function () {
+        removeEventListener('click', keep, true);
+        removeEventListener('keydown', keep, true);
+        return early.splice(0, early.length);
+    };
 
     // The program, held in a template so that the page is painted before its script is even
     // compiled: it starts right after the first frame and takes what was kept until then. A

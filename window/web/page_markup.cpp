@@ -286,9 +286,8 @@ std::string WindowProperties() {
 std::string ScriptSettings() {
     const std::string font = std::to_string(appearance::FontWeight) + " " +
                              std::to_string(FontPixels) + "px " + FontFamily();
-    return " data-window=\"" + std::string(WindowId) + "\" data-output=\"" +
-           std::string(OutputId) + "\" data-too-old=\"" + Escaped(TooOldMessage) +
-           "\" data-program=\"" +
+    return " data-window=\"" + std::string(WindowId) + "\" data-output=\"" + std::string(OutputId) +
+           "\" data-too-old=\"" + Escaped(TooOldMessage) + "\" data-program=\"" +
            std::string(ProgramId) + "\" data-touch=\"" + Escaped(TouchLayoutQuery()) +
            "\" data-font=\"" + Escaped(font) + "\" data-mark=\"" +
            std::to_string(MarkLeft + MarkSize + MarkGap) + "\"";
@@ -320,8 +319,8 @@ std::string PublicationId(std::size_t publication) {
 std::string TouchLayoutQuery() {
     // Without range syntax, which older engines lack: where an engine has no `pointer`
     // feature either, the width alone decides.
-    return "(pointer:coarse),not all and (min-width:" + std::to_string(Pixels(layout::ClientWidth)) +
-           "px)";
+    return "(pointer:coarse),not all and (min-width:" +
+           std::to_string(Pixels(layout::ClientWidth)) + "px)";
 }
 
 std::string WindowMarkup() {
