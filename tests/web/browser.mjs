@@ -6,7 +6,7 @@
 import { existsSync, mkdirSync, readFileSync, renameSync, writeFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import { tmpdir } from 'node:os';
-import { join } from 'node:path';
+import { dirname, join } from 'node:path';
 import { pathToFileURL } from 'node:url';
 import { brotliDecompressSync } from 'node:zlib';
 
@@ -30,17 +30,10 @@ const browsers = {
 
 // The npm package carries the browser compressed; it is unpacked once, whole or not at all.
 function unpacked(name) {
-    let packed;
-    try {
-        packed = require.resolve(`${name}/bin/chromium.br`);
-    } catch {
-        fail(`${name} is missing: run \`npm ci\` in tests/web (tools/setup test does)`);
-    }
-    const folder = join(process.env.OLD_BROWSERS ?? tmpdir(), name);
-    const path = join(folder, 'chromium');
+    const path = join(process.env.OLD_BROWSERS ?? tmpdir(), name, 'chromium');
     if (!existsSync(path)) {
-        mkdirSync(folder, { recursive: true });
-        writeFileSync(`${path}.${process.pid}`, brotliDecompressSync(readFileSync(packed)), { mode: 0o755 });
+        mkdirSync(dirname(path), { recursive: true });
+        writeFileSync(`${path}.${process.pid}`, brotliDecompressSync(readFileSync(require.resolve(`${name}/bin/chromium.br`))), { mode: 0o755 });
         renameSync(`${path}.${process.pid}`, path);
     }
     return path;
