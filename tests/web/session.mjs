@@ -21,8 +21,14 @@ export async function browser({ touch = false, dark = false } = {}) {
     return browsers[kind];
 }
 
+// Marks the page once its program has run main, through emscripten's documented hook.
+export const markRunning = (page) => page.evaluateOnNewDocument(() => {
+    window.Module = { postRun: [() => { window.programRuns = true; }] };
+});
+
 // Reports what a page does wrong, `allowed` telling the requests it may make.
-export function watch(page, allowed = /^(file|data):/) {
+export async function watch(page, allowed = /^(file|data):/) {
+    await markRunning(page);
     page.on('request', (request) => {
         if (!allowed.test(request.url())) problems.push(`request to ${request.url()}`);
     });
@@ -48,7 +54,7 @@ export async function open(url, { width = 800, height = 600, scale = 1, touch = 
     return page;
 }
 
-export const running = (page) => page.waitForFunction(() => globalThis.Module?.calledRun === true);
+export const running = (page) => page.waitForFunction(() => window.programRuns === true);
 
 export function expect(ok, what) {
     if (!ok) throw new Error(what);

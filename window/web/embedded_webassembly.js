@@ -1,19 +1,21 @@
 // SPDX-FileCopyrightText: 2026 The Vazrazhdane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Put before the program's script by emcc. The program's WebAssembly is inside that script, as
-// a data: address: it is decoded from there rather than fetched, since a page opened from disk
-// may fetch nothing and a strict policy allows no data: fetch. Once it is compiled, the page
-// takes a policy that lets nothing more be made into code: engines that know no word for
-// WebAssembly alone but 'unsafe-eval' refuse eval from then on too.
-/* global Module, abort, tryParseAsDataURI, wasmBinaryFile */
+// Put before the program's script by emcc. The page's build gives the program its WebAssembly
+// in base64, as `programWebAssembly` before that script: it is decoded from there rather than
+// fetched, since a page opened from disk may fetch nothing and a strict policy allows no
+// data: fetch. Once it is compiled, the page takes a policy that lets nothing more be made into
+// code: engines that know no word for WebAssembly alone but 'unsafe-eval' refuse eval from
+// then on too.
+/* global Module, programWebAssembly */
 Module.instantiateWasm = (imports, receiveInstance) => {
-    WebAssembly.instantiate(tryParseAsDataURI(wasmBinaryFile), imports).then((result) => {
+    const bytes = Uint8Array.from(atob(programWebAssembly), (c) => c.charCodeAt(0));
+    WebAssembly.instantiate(bytes, imports).then((result) => {
         const compiled = document.createElement('meta');
         compiled.httpEquiv = 'Content-Security-Policy';
         compiled.content = "script-src 'self'";
         document.head.appendChild(compiled);
         receiveInstance(result.instance, result.module);
-    }, abort);
+    });
     return {};
 };

@@ -4,9 +4,10 @@
 // Writes the web pages while they are built, run under Node.js:
 //   make_page page SOURCES ICON_URI_FILE PAGE
 //       the single page that emcc builds the program into, its script's place left for emcc;
-//   make_page policy PAGE
-//       gives the built single page its Content-Security-Policy, naming each of its inline
-//       scripts and styles by its hash;
+//   make_page inline PAGE
+//       makes the page emcc built one file: the program's script, and its WebAssembly in it,
+//       in place of the script element emcc wrote; then gives the page its
+//       Content-Security-Policy, naming each of its inline scripts and styles by its hash;
 //   make_page site SOURCES ICON_URI_FILE VERSION ICON_LIST BUILT_PAGE FOLDER
 //       the folder a school hosts, around the program's script taken from the built single
 //       page and the icons the icon drawing wrote into FOLDER, listed in ICON_LIST.
@@ -31,6 +32,13 @@ EM_JS(void, NodeSha256, (const char* data, std::size_t size, const char* encodin
     const hash = require("crypto").createHash("sha256");
     hash.update(HEAPU8.subarray(data, data + size));
     stringToUTF8(hash.digest(UTF8ToString(encoding)), digest, 65);
+});
+
+// The length of `size` bytes at `data` in base64, and with `encoded`, those bytes in base64.
+EM_JS(std::size_t, NodeBase64, (const char* data, std::size_t size, char* encoded), {
+    const text = Buffer.from(HEAPU8.subarray(data, data + size)).toString("base64");
+    if (encoded) stringToUTF8(text, encoded, text.length + 1);
+    return text.length;
 });
 
 namespace {
@@ -100,12 +108,43 @@ std::string InlineHashes(std::string_view page, std::string_view tag) {
     return hashes;
 }
 
+std::string Base64(std::string_view bytes) {
+    std::string encoded(NodeBase64(bytes.data(), bytes.size(), nullptr), '\0');
+    NodeBase64(bytes.data(), bytes.size(), encoded.data());
+    return encoded;
+}
+
+// The program's script as emcc wrote it, `src` beside the page, with the WebAssembly beside it
+// given to it in base64 as `programWebAssembly` (see embedded_webassembly.js): a page opened
+// from disk may fetch neither.
+bool InlineProgram(Files& files, const std::filesystem::path& path, std::string& page) {
+    const std::size_t at = page.find("<script", page.find("<template"));
+    const std::size_t src = page.find("src=\"", at);
+    const std::size_t end = page.find("</script>", at);
+    if (at == std::string::npos || src == std::string::npos || end == std::string::npos ||
+        src > end) {
+        return false;
+    }
+    const std::size_t name = src + 5;
+    std::filesystem::path script =
+        path.parent_path() / page.substr(name, page.find('"', name) - name);
+    const std::string program = files.Read(script);
+    const std::string wasm = files.Read(script.replace_extension(".wasm"));
+    page.replace(at, end - at,
+                 "<script>var programWebAssembly=\"" + Base64(wasm) + "\";\n" + program);
+    return true;
+}
+
 // The single page allows nothing but its own scripts and style, and the WebAssembly and icon
 // inside it. Engines before 'wasm-unsafe-eval' (Chrome 97, Firefox 102, Safari 16) compile
 // WebAssembly only under 'unsafe-eval', which the program takes back once it is compiled.
-int AddPolicy(const char* path) {
+int InlineAndAddPolicy(const char* path) {
     Files files;
     std::string page = files.Read(path);
+    if (!InlineProgram(files, path, page)) {
+        std::fprintf(stderr, "make_page: %s holds no program's script\n", path);
+        return 1;
+    }
     const std::string policy = "default-src 'none'; script-src" + InlineHashes(page, "script") +
                                " 'unsafe-eval'; style-src" + InlineHashes(page, "style") +
                                "; img-src data:; base-uri 'none'; form-action 'none'";
@@ -184,14 +223,14 @@ int main(int argc, char* argv[]) {
         files.Write(argv[4], SingleFilePage(files.Read(argv[3]), sources.View(), "{{{ SCRIPT }}}"));
         return files.Ok() ? 0 : 1;
     }
-    if (mode == "policy" && argc == 3) return AddPolicy(argv[2]);
+    if (mode == "inline" && argc == 3) return InlineAndAddPolicy(argv[2]);
     if (mode == "site" && argc == 8) {
         return WriteSite(argv[2], argv[3], argv[4], argv[5], argv[6], argv[7]);
     }
     std::fprintf(
         stderr,
         "usage: make_page page SOURCES ICON_URI_FILE PAGE\n"
-        "       make_page policy PAGE\n"
+        "       make_page inline PAGE\n"
         "       make_page site SOURCES ICON_URI_FILE VERSION ICON_LIST BUILT_PAGE FOLDER\n");
     return 2;
 }
