@@ -6,8 +6,8 @@
 // fetched, since a page opened from disk may fetch nothing and a strict policy allows no
 // data: fetch. Once it is compiled, the page takes a policy that lets nothing more be made into
 // code: engines that know no word for WebAssembly alone but 'unsafe-eval' refuse eval from
-// then on too.
-/* global Module, programWebAssembly */
+// then on too. Where the browser refuses to compile it, the page says it cannot run here.
+/* global Module, programCannotRun, programWebAssembly */
 Module.instantiateWasm = (imports, receiveInstance) => {
     const bytes = Uint8Array.from(atob(programWebAssembly), (c) => c.charCodeAt(0));
     WebAssembly.instantiate(bytes, imports).then((result) => {
@@ -16,6 +16,9 @@ Module.instantiateWasm = (imports, receiveInstance) => {
         compiled.content = "script-src 'self'";
         document.head.appendChild(compiled);
         receiveInstance(result.instance, result.module);
+    }, (refused) => {
+        console.error(refused);
+        programCannotRun();
     });
     return {};
 };

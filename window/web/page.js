@@ -51,12 +51,16 @@
     if (touchLayout.addEventListener) touchLayout.addEventListener('change', fitCaptions);
     else touchLayout.addListener(fitCaptions);
 
-    // Without WebAssembly the program cannot run: the page says so where the reports would
-    // be, and no control takes a click, as after a run-time error.
-    if (typeof WebAssembly !== 'object') {
+    // Where the program cannot run, the page says so where the reports would be, and no
+    // control takes a click, as after a run-time error: without WebAssembly, or where the
+    // browser refuses to compile it (an engine that knows too little of the server's policy).
+    window.programCannotRun = function () {
         var controls = document.querySelectorAll('#' + settings.window + ' input');
         for (i = 0; i < controls.length; ++i) controls[i].disabled = true;
         document.getElementById(settings.output).value = settings.tooOld;
+    };
+    if (typeof WebAssembly !== 'object') {
+        window.programCannotRun();
         return;
     }
 

@@ -43,7 +43,8 @@ inline constexpr std::string_view Description =
     "Урок за ученици, който свързва История и Информатика: кои възрожденци кои периодични "
     "издания са издавали.";
 
-// What the output area says in a browser that cannot run the program, one without WebAssembly.
+// What the output area says in a browser that cannot run the program: one without WebAssembly,
+// or one that refuses to compile it under the server's policy.
 inline constexpr std::string_view TooOldMessage =
     "Този браузър е твърде стар и програмата не може да работи в него. Отворете страницата "
     "в по-нов браузър: Chrome, Firefox, Edge или Safari.";
