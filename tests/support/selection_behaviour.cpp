@@ -78,9 +78,9 @@ void AddClickSequences(std::vector<BehaviourCase>& cases) {
         {"every figure in screen order", "f4 f6 f2 f3 f1 f0 f5"},
         {"every periodical in screen order", "p8 p3 p1 p9 p11 p7 p10 p0 p6 p2 p5 p4"},
     };
-    for (const auto& [name, clicks] : sequences) {
+    for (const auto& [name, sequence] : sequences) {
         cases.push_back({std::string("click sequence: ") + name,
-                         [clicks = std::string(clicks)](const HarnessFactory& make, int) {
+                         [clicks = std::string(sequence)](const HarnessFactory& make, int) {
                              const auto program = make();
                              ExpectShown(*program, ApplyAll(*program, clicks));
                          }});
