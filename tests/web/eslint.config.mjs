@@ -5,8 +5,7 @@
 // held to the engines they serve, this folder's browserslist: to their syntax and APIs, the
 // service worker in those of them that have service workers, and the page's own script to
 // ES5's syntax besides, so that an engine too old for the program still reads it far enough
-// to say so. Run from the project's folder, which
-// `--config` makes the base of these paths.
+// to say so. Run from the project's folder, which `--config` makes the base of these paths.
 import { readFileSync } from 'node:fs';
 import js from '@eslint/js';
 import compat from 'eslint-plugin-compat';

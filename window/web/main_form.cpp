@@ -113,7 +113,7 @@ void MainForm::OnChange(const val& input) {
     const std::string value = input["value"].as<std::string>();
     std::int16_t index = -1;
     std::from_chars(value.data(), value.data() + value.size(), index);
-    // A radio button says "changed" only when it becomes selected.
+    // A radio button says "changed" only when it becomes selected: any change is a click.
     if (name != FigureName && name != PublicationName) return;
     Click(name == FigureName, index);
     if (failed_) return;

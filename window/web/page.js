@@ -21,7 +21,6 @@
 (function () {
     // Internet Explorer has no currentScript; the script it is reading is the last so far.
     var settings = (document.currentScript || document.scripts[document.scripts.length - 1]).dataset;
-    var i;
 
     // A caption too wide for its control gets a smaller font in proportion, so that none is
     // cut whatever face stands in for the window's. Measured in a canvas, which needs neither
@@ -31,6 +30,7 @@
     var touchLayout = matchMedia(settings.touch);
     function fitCaptions() {
         var captions = document.querySelectorAll('#' + settings.window + ' label span');
+        var i;
         for (i = 0; i < captions.length; ++i) captions[i].style.removeProperty('--fit');
         if (touchLayout.matches || captions.length === 0) return;
         var measure = document.createElement('canvas').getContext('2d');
@@ -56,7 +56,7 @@
     // browser refuses to compile it (an engine that knows too little of the server's policy).
     window.programCannotRun = function () {
         var controls = document.querySelectorAll('#' + settings.window + ' input');
-        for (i = 0; i < controls.length; ++i) controls[i].disabled = true;
+        for (var i = 0; i < controls.length; ++i) controls[i].disabled = true;
         document.getElementById(settings.output).value = settings.tooOld;
     };
     if (typeof WebAssembly !== 'object') {
