@@ -93,6 +93,9 @@ void ReportAnnouncer::Show() {
     const auto sentence = announcement_.Take();
     if (!sentence) return;
     notification_->setObjectName(QString::fromStdString(*sentence));
+    // Said before shown: Orca 48 keeps names it has read and would speak the last report.
+    QAccessibleEvent named(notification_, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&named);
     QAccessibleEvent shown(notification_, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&shown);
 }
