@@ -34,11 +34,10 @@ EM_JS(void, NodeSha256, (const char* data, std::size_t size, const char* encodin
     stringToUTF8(hash.digest(UTF8ToString(encoding)), digest, 65);
 });
 
-// The length of `size` bytes at `data` in base64, and with `encoded`, those bytes in base64.
-EM_JS(std::size_t, NodeBase64, (const char* data, std::size_t size, char* encoded), {
+// Writes `size` bytes at `data` into `encoded` in base64, with a terminating zero.
+EM_JS(void, NodeBase64, (const char* data, std::size_t size, char* encoded), {
     const text = Buffer.from(HEAPU8.subarray(data, data + size)).toString("base64");
-    if (encoded) stringToUTF8(text, encoded, text.length + 1);
-    return text.length;
+    stringToUTF8(text, encoded, text.length + 1);
 });
 
 namespace {
@@ -109,7 +108,7 @@ std::string InlineHashes(std::string_view page, std::string_view tag) {
 }
 
 std::string Base64(std::string_view bytes) {
-    std::string encoded(NodeBase64(bytes.data(), bytes.size(), nullptr), '\0');
+    std::string encoded(4 * ((bytes.size() + 2) / 3), '\0');  // padded to whole groups of 4
     NodeBase64(bytes.data(), bytes.size(), encoded.data());
     return encoded;
 }
